@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the headless ones on Qt's
+# offscreen platform, and the integration ones against a PulseAudio null sink and a
+# CUPS PDF printer, which this script starts and stops itself.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh
+
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/brivatenzo-runtime}
+scripts/services.sh start
+trap 'scripts/services.sh stop' EXIT
+
+ctest --test-dir build --output-on-failure --parallel "$(nproc)" --timeout 900

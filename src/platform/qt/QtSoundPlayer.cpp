@@ -1,0 +1,44 @@
+#include "platform/qt/QtSoundPlayer.h"
+
+#include "platform/Wav.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QMediaDevices>
+
+namespace platform {
+
+QtSoundPlayer::QtSoundPlayer() = default;
+
+QtSoundPlayer::~QtSoundPlayer() { release(); }
+
+void QtSoundPlayer::release() {
+    if (sink_) sink_->stop();
+    sink_.reset();
+    buffer_.reset();
+    samples_.clear();
+}
+
+void QtSoundPlayer::play(const Bytes& wav) {
+    release();
+    const auto info = parseWav(wav);
+    if (!info) return;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) return; // no sound server: stay silent and carry on
+
+    QAudioFormat format;
+    format.setSampleRate(info->sampleRate);
+    format.setChannelCount(info->channels);
+    format.setSampleFormat(info->bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    if (!device.isFormatSupported(format)) return;
+
+    samples_ = QByteArray(reinterpret_cast<const char*>(wav.data() + info->dataOffset),
+                          static_cast<qsizetype>(info->dataSize));
+    buffer_ = std::make_unique<QBuffer>(&samples_);
+    buffer_->open(QIODevice::ReadOnly);
+    sink_ = std::make_unique<QAudioSink>(device, format);
+    sink_->start(buffer_.get());
+}
+
+} // namespace platform

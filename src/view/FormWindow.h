@@ -1,0 +1,57 @@
+#pragma once
+
+#include "forms/Form.h"
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QTimer;
+
+namespace forms {
+class FormRegistry;
+}
+
+namespace view {
+
+class ControlView;
+
+// The on-screen window of one Form: a widget per control, built from the control's
+// properties; events go to the form's handlers, and refresh() shows the form's state.
+class FormWindow : public QWidget {
+  public:
+    // registry is null for a window that is only rendered (a print layout).
+    FormWindow(forms::Form& form, forms::FormRegistry* registry);
+    ~FormWindow() override;
+
+    forms::Form& form() const { return form_; }
+    void refresh();
+    // Runs a handler of this window's form, then everything on screen is refreshed.
+    void dispatch(const std::function<void()>& handler);
+    // The form is gone: this window only waits to be deleted.
+    void detach();
+    bool isDetached() const { return detached_; }
+    // Applies the window attributes and shows the window, centred on its first showing.
+    void present(QWidget* owner);
+
+    QWidget* widgetOf(const forms::Control& control) const;
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    void build();
+
+    forms::Form& form_;
+    forms::FormRegistry* registry_;
+    std::vector<std::unique_ptr<ControlView>> views_;
+    std::map<const forms::Control*, QWidget*> widgets_;
+    std::map<const forms::Control*, QTimer*> timers_;
+    bool detached_ = false;
+    bool placed_ = false;
+};
+
+} // namespace view

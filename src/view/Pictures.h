@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QSize>
+#include <string>
+
+namespace view {
+
+// The program's pictures (":/pictures/<name>.svg"), drawn at any size.
+namespace pictures {
+
+bool exists(const std::string& name);
+// The picture's own size in pixels.
+QSize naturalSize(const std::string& name);
+// The picture drawn to fill size; greyed for a disabled control.
+QImage image(const std::string& name, QSize size, bool greyed = false);
+
+} // namespace pictures
+} // namespace view
