@@ -1,0 +1,144 @@
+#pragma once
+
+#include "app/Module1.h"
+#include "forms/ControlArray.h"
+#include "forms/Form.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace exercise {
+
+// How one operand is chosen: its entry box limit and the captions and list beside it.
+struct Operando {
+    std::string nomeLista;      // the digit-count list, "CmbNPA"
+    std::string nomeDidascalia; // the caption above the entry, "Label1"
+    int maxCifre = 4;           // digits the entry box takes
+    std::string testoDaTe;      // caption while the child types the operand
+    std::string testoDalComputer; // caption while the computer draws it
+    std::vector<std::string> voci{"1", "2", "3", "4"};
+};
+
+// What sets one exercise window apart from the template.
+struct Configurazione {
+    std::string nome;          // "frmAdd2"
+    std::string titoloFinestra; // the window's caption
+    std::string titolo;        // the title label inside the window
+    std::string icona;
+    int larghezza = 9504, altezza = 6816;
+    std::string nomeInserisci = "CmdVai";
+    std::string nomeRipeti = "CmdSomma";
+    std::string nomeSoluzione = "CmdRisolvi";
+    std::string nomeEseguite = "Label6";
+    std::string nomeErrori = "Label7";
+    std::string nomeSeparatore = "Line2";
+    std::vector<Operando> operandi;
+    std::string layoutStampa; // "frmAdd2_bis"
+};
+
+// The frame every exercise window shares: keypad, operand entry, pointing hand, faces,
+// messages, counters, guide switch, the insert, repeat, solution, print and end buttons.
+// A window derives from it, adds its board and fills in the hooks below.
+class FinestraEsercizio : public forms::Form {
+  public:
+    FinestraEsercizio(app::Module1& m, const Configurazione& config);
+    ~FinestraEsercizio() override;
+
+    using Control = forms::Control;
+    using Kind = forms::ControlKind;
+
+    // Operand entry: lists first, so that the entry boxes lie above them.
+    std::vector<std::unique_ptr<Control>> liste;
+    std::vector<std::unique_ptr<Control>> didascalie;
+    forms::ControlArray txtFattori;
+    forms::ControlArray mano;
+
+    Control Label5{*this, "Label5", Kind::Label};
+    Control Shape1{*this, "Shape1", Kind::Shape};
+    Control Separatore;
+    Control Eseguite;
+    Control lblFatte{*this, "lblFatte", Kind::Label};
+    Control Errori;
+    Control lblErrori{*this, "lblErrori", Kind::Label};
+    Control cmdStampa{*this, "cmdStampa", Kind::Button};
+    Control Frame1{*this, "Frame1", Kind::Frame};
+    std::vector<std::unique_ptr<Control>> Cmd; // Cmd_0 .. Cmd_9, in Frame1
+    Control Soluzione;                         // in Frame1
+    Control backspace{*this, "backspace", Kind::Button};
+    Control Ripeti;
+    Control CmdEnd{*this, "CmdEnd", Kind::Button};
+    Control Inserisci;
+    Control Check2{*this, "Check2", Kind::CheckBox};
+    Control Image1{*this, "Image1", Kind::Picture};
+    Control Image2{*this, "Image2", Kind::Picture};
+    Control Image3{*this, "Image3", Kind::Picture};
+    Control Image4{*this, "Image4", Kind::Picture};
+    Control LblRisultato{*this, "LblRisultato", Kind::Label};
+    Control lblScrivi{*this, "lblScrivi", Kind::Label};
+    Control lblUao{*this, "lblUao", Kind::Label};
+    Control Timer1{*this, "Timer1", Kind::Timer};
+
+    Control& lista(int i) { return *liste.at(static_cast<std::size_t>(i)); }
+    Control& tasto(int k) { return *Cmd.at(static_cast<std::size_t>(k)); }
+
+    // Form-level state shared by every exercise window.
+    int Casella = 0;
+    int Lampeggio = 0;
+    std::string CifraPremuta;
+    int Guidato = 0;
+    int MostraSoluzione = 0;
+
+    void Form_Load() override;
+    void Timer1_Timer();
+    void CmdEnd_Click();
+    void txtFattori_Click(int index);
+    void txtFattori_Change(int index);
+    void backspace_Click();
+    void Cmd_Click(int digit);
+    void Cmb_DropDown(int row);
+    void Cmb_Click(int row);
+    void cmdStampa_Click();
+
+    // The window's own operation.
+    virtual void CmdVai_Click() = 0;
+    virtual void CmdSomma_Click() = 0;
+    virtual void CmdRisolvi_Click() = 0;
+    virtual void Check2_Click() = 0;
+
+  protected:
+    // A keypad digit while the operation is being worked: into the current cell...
+    virtual void ScriviCifra() = 0;
+    // ...then checked, and on to the next step.
+    virtual void ProssimoPasso() = 0;
+    // Empties every cell of the board (and un-greys them).
+    virtual void PulisciLavagna() = 0;
+    // The board's rows that the print button copies into the print layout.
+    virtual std::vector<const forms::ControlArray*> righeDaStampare() const = 0;
+    // The option check box of the window (no carries, no borrows), if it has one.
+    virtual Control* opzione() { return nullptr; }
+
+    const Configurazione& config() const { return config_; }
+    int numeroOperandi() const { return static_cast<int>(config_.operandi.size()); }
+
+    // Shows face k (1 neutral, 2 smiling, 3 laughing, 4 sad) and hides the other three.
+    void mostraFaccia(int k);
+    void pulisciMessaggi();
+    void mostraContatori();
+    // A wrong answer: counted only while the operation counts and the guide is off.
+    void contaErrore();
+    // A finished operation: counted likewise.
+    void contaEseguita();
+    // The digits chosen in list i ("1" to "4"); 1 when nothing is chosen.
+    int cifreScelte(int i) const;
+    // Stops the blinking hand for good and shows it at the active entry.
+    void fermaMano();
+    void spostaMano(int casella);
+
+    app::Module1& m_;
+
+  private:
+    Configurazione config_;
+};
+
+} // namespace exercise

@@ -1,0 +1,16 @@
+#include "support/Program.h"
+
+namespace testing_support {
+
+bool Program::click(forms::Form& form, const std::string& control) {
+    forms::Control* c = form.find(control);
+    if (c == nullptr || !c->isShown() || !c->isEnabled()) return false;
+    forms.run([c] {
+        if (c->onMouseDown) c->onMouseDown();
+        if (c->kind() == forms::ControlKind::CheckBox) c->checked = !c->checked;
+        if (c->onClick) c->onClick();
+    });
+    return true;
+}
+
+} // namespace testing_support
