@@ -61,7 +61,20 @@ void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const std::string& pic =
         control_.checked && !control_.pictureChecked.empty() ? control_.pictureChecked : control_.picture;
-    if (pictures::exists(pic)) {
+    const QSize natural = pictures::naturalSize(pic);
+    if (pictures::exists(pic) && natural.width() * 2 < width() && natural.height() * 2 > height()) {
+        // An icon on a button face (the loudspeaker): the face in the button's colour,
+        // the icon in its middle at its own size.
+        p.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient face(0, 0, 0, height());
+        face.setColorAt(0, qcolor(control_.backColor).lighter(115));
+        face.setColorAt(1, qcolor(control_.backColor).darker(110));
+        p.setPen(QPen(qcolor(control_.backColor).darker(160), 1.5));
+        p.setBrush(face);
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+        const QRect icon(QPoint(0, 0), natural.boundedTo(size()));
+        p.drawImage(icon.translated(rect().center() - icon.center()), pictures::image(pic, icon.size(), !isEnabled()));
+    } else if (pictures::exists(pic)) {
         p.drawImage(0, 0, pictures::image(pic, size(), !isEnabled()));
     } else {
         p.fillRect(rect(), qcolor(control_.backColor));

@@ -37,16 +37,16 @@ void FormWindow::build() {
             auto it = widgets_.find(c->container());
             if (it != widgets_.end()) parent = it->second;
         }
-        std::unique_ptr<ControlView> v;
+        ControlView* v = nullptr;
         switch (c->kind()) {
         case ControlKind::Button:
-        case ControlKind::CheckBox: v = std::make_unique<PictureButton>(*this, *c, parent); break;
+        case ControlKind::CheckBox: v = new PictureButton(*this, *c, parent); break;
         case ControlKind::Label:
         case ControlKind::TextBox:
-        case ControlKind::Cell: v = std::make_unique<TextView>(*this, *c, parent); break;
-        case ControlKind::Picture: v = std::make_unique<PictureView>(*this, *c, parent); break;
-        case ControlKind::Frame: v = std::make_unique<FrameView>(*this, *c, parent); break;
-        case ControlKind::ComboBox: v = std::make_unique<ListView>(*this, *c, parent); break;
+        case ControlKind::Cell: v = new TextView(*this, *c, parent); break;
+        case ControlKind::Picture: v = new PictureView(*this, *c, parent); break;
+        case ControlKind::Frame: v = new FrameView(*this, *c, parent); break;
+        case ControlKind::ComboBox: v = new ListView(*this, *c, parent); break;
         case ControlKind::Timer: {
             auto* t = new QTimer(this);
             t->setInterval(c->interval);
@@ -60,7 +60,7 @@ void FormWindow::build() {
         case ControlKind::Shape: continue; // painted by the window
         }
         widgets_[c] = v->widget();
-        views_.push_back(std::move(v));
+        views_.push_back(v);
     }
 }
 
@@ -72,7 +72,7 @@ QWidget* FormWindow::widgetOf(const Control& control) const {
 void FormWindow::refresh() {
     if (detached_) return;
     setWindowTitle(QString::fromStdString(form_.caption));
-    for (auto& v : views_) v->refresh();
+    for (ControlView* v : views_) v->refresh();
     for (auto& [c, t] : timers_) {
         const bool run = c->enabled && c->interval > 0 && registry_ != nullptr;
         if (run && !t->isActive()) t->start();

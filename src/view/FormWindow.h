@@ -47,7 +47,7 @@ class FormWindow : public QWidget {
 
     forms::Form& form_;
     forms::FormRegistry* registry_;
-    std::vector<std::unique_ptr<ControlView>> views_;
+    std::vector<ControlView*> views_; // owned by Qt, as children of this window
     std::map<const forms::Control*, QWidget*> widgets_;
     std::map<const forms::Control*, QTimer*> timers_;
     bool detached_ = false;

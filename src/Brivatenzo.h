@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/Module1.h"
+#include "forms/FormRegistry.h"
+#include "platform/ClockRandom.h"
+#include "platform/qt/QtEnvironment.h"
+#include "platform/qt/QtResources.h"
+#include "platform/qt/QtSoundPlayer.h"
+#include "view/QtPrinter.h"
+#include "view/ViewHost.h"
+
+// The program wired together: the real services, the windows and their Qt view.
+// Needs a QApplication.
+class Brivatenzo {
+  public:
+    Brivatenzo();
+    ~Brivatenzo();
+    // Shows the start window.
+    void start();
+
+  private:
+    platform::QtSoundPlayer sound_;
+    platform::QtResources resources_;
+    view::QtPrinter printer_;
+    platform::ClockRandom random_;
+    platform::QtEnvironment environment_;
+    platform::Services services_{sound_, resources_, printer_, random_, environment_};
+    forms::FormRegistry registry_;
+    view::ViewHost host_{registry_};
+    app::Module1 module_{registry_, services_};
+};
