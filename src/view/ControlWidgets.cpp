@@ -14,6 +14,7 @@ namespace view {
 using forms::ControlKind;
 
 void ControlView::fire(std::function<void()> forms::Control::*handler) {
+    if (window_.isDetached()) return; // the form, and this control with it, are gone
     std::function<void()> h = control_.*handler;
     if (h) window_.dispatch(h);
 }
