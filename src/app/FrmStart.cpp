@@ -90,9 +90,6 @@ void FrmStart::Form_Load() {
     Module1::MettiInPrimoPiano(*this);
     const platform::Version v = m_.services.environment.version();
     Label4.text = std::to_string(v.major) + "." + std::to_string(v.minor);
-    // An exercise whose window the program does not have yet is shown greyed.
-    for (const ExerciseButton& e : kExercises)
-        (this->*e.button).enabled = m_.forms.isDefined(e.window);
 }
 
 void FrmStart::Timer1_Timer() {
@@ -112,7 +109,12 @@ void FrmStart::sceglie(int chi) {
     Image1.visible = chi == DaTe;
     Image2.visible = chi != DaTe;
     Timer1.enabled = false;
-    for (const ExerciseButton& e : kExercises) (this->*e.button).visible = true;
+    for (const ExerciseButton& e : kExercises) {
+        Control& b = this->*e.button;
+        b.visible = true;
+        // An exercise whose window the program does not have yet is shown greyed.
+        b.enabled = m_.forms.isDefined(e.window);
+    }
     m_.ChiSceglie = chi;
 }
 

@@ -1,5 +1,6 @@
 #include "forms/FormRegistry.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace forms {
@@ -42,8 +43,8 @@ void FormRegistry::hide(Form& form) {
 }
 
 void FormRegistry::unload(Form& form) {
-    auto it = live_.find(form.name());
-    if (it == live_.end() || it->second.get() != &form) return;
+    auto it = std::find_if(live_.begin(), live_.end(), [&form](const auto& e) { return e.second.get() == &form; });
+    if (it == live_.end()) return;
     form.visible_ = false;
     if (observer_ != nullptr) observer_->formUnloaded(form);
     unloaded_.push_back(std::move(it->second));

@@ -61,7 +61,8 @@ void ViewHost::activeWindowChanged(QWindow* now) {
     if (next == nullptr || next == active_) return;
     FormWindow* previous = active_;
     active_ = next;
-    if (previous != nullptr && !previous->isDetached()) {
+    // A window that has just been hidden (the about box closing) is not deactivated again.
+    if (previous != nullptr && !previous->isDetached() && previous->form().isVisible()) {
         forms::Form& f = previous->form();
         previous->dispatch([&f] { f.Form_Deactivate(); });
     }

@@ -1,5 +1,6 @@
 #include "app/FrmInfo.h"
 #include "app/FrmStart.h"
+#include "support/PracticeWindow.h"
 #include "support/Program.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,36 @@ TEST_F(StartWindow, FocusFollowsTheMouse) {
     EXPECT_EQ(start.focus(), &start.CmdSottrazione);
     start.Check1.onMouseMove();
     EXPECT_EQ(start.focus(), &start.Check1);
+}
+
+TEST_F(StartWindow, AnExerciseButtonOpensItsWindowPlays106AndHidesTheStartWindow) {
+    p.forms.define("frmSott1", [this] { return std::make_unique<testing_support::PracticeWindow>(p.m); });
+    start.show();
+    start.cmdComputer_MouseDown();
+    p.sound.played.clear();
+    ASSERT_TRUE(p.click(start, "CmdSottrazione"));
+    ASSERT_TRUE(p.forms.isLoaded("frmSott1"));
+    EXPECT_TRUE(p.forms.load("frmSott1").isVisible());
+    EXPECT_FALSE(start.isVisible());
+    EXPECT_EQ(p.sound.played, std::vector<int>{app::SuonoApertura});
+    // Its window loaded with the start window's choice.
+    EXPECT_EQ(p.m.ChiSceglieSalvato, app::DalComputer);
+
+    // Back from the exercise, the start window is as it was left.
+    p.event([&] { p.forms.get<testing_support::PracticeWindow>("frmSott1").CmdEnd_Click(); });
+    EXPECT_TRUE(start.isVisible());
+    EXPECT_FALSE(p.forms.isLoaded("frmSott1"));
+    EXPECT_TRUE(start.CmdSottrazione.visible);
+    EXPECT_TRUE(start.Image2.visible);
+    EXPECT_EQ(p.m.ChiSceglie, app::DalComputer);
+}
+
+TEST_F(StartWindow, AnExerciseWithoutItsWindowIsGreyedAndOpensNothing) {
+    start.cmdTe_MouseDown();
+    EXPECT_TRUE(start.CmdAddizione1.enabled); // its window exists
+    EXPECT_FALSE(start.CmdMoltiplicazione2.enabled);
+    p.event([&] { start.CmdMoltiplicazione2.onClick(); });
+    EXPECT_FALSE(p.forms.isLoaded("frmMolt2"));
 }
 
 TEST_F(StartWindow, ExitEndsTheProgramSilently) {
