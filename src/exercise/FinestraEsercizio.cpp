@@ -19,7 +19,8 @@ constexpr forms::Rgb kContatori = 0xC00000;
 std::vector<std::unique_ptr<forms::Control>> perOperando(forms::Form& f, const Configurazione& c,
                                                          std::string Operando::*nome, ControlKind kind) {
     std::vector<std::unique_ptr<forms::Control>> out;
-    for (const Operando& o : c.operandi) out.push_back(std::make_unique<forms::Control>(f, o.*nome, kind));
+    for (const Operando& o : c.operandi)
+        out.push_back(std::make_unique<forms::Control>(f, o.*nome, kind));
     return out;
 }
 
@@ -34,20 +35,15 @@ std::vector<std::unique_ptr<forms::Control>> tastierino(forms::Form& f, forms::C
 } // namespace
 
 FinestraEsercizio::FinestraEsercizio(app::Module1& m, const Configurazione& config)
-    : Form(config.nome),
-      liste(perOperando(*this, config, &Operando::nomeLista, Kind::ComboBox)),
+    : Form(config.nome), liste(perOperando(*this, config, &Operando::nomeLista, Kind::ComboBox)),
       didascalie(perOperando(*this, config, &Operando::nomeDidascalia, Kind::Label)),
       txtFattori(*this, "txtFattori", Kind::TextBox, static_cast<int>(config.operandi.size())),
       mano(*this, "mano", Kind::Picture, static_cast<int>(config.operandi.size())),
-      Separatore(*this, config.nomeSeparatore, Kind::Line),
-      Eseguite(*this, config.nomeEseguite, Kind::Label),
-      Errori(*this, config.nomeErrori, Kind::Label),
-      Cmd(tastierino(*this, Frame1)),
+      Separatore(*this, config.nomeSeparatore, Kind::Line), Eseguite(*this, config.nomeEseguite, Kind::Label),
+      Errori(*this, config.nomeErrori, Kind::Label), Cmd(tastierino(*this, Frame1)),
       Soluzione(*this, config.nomeSoluzione, Kind::Button, &Frame1),
-      Ripeti(*this, config.nomeRipeti, Kind::Button),
-      Inserisci(*this, config.nomeInserisci, Kind::Button),
-      m_(m),
-      config_(config) {
+      Ripeti(*this, config.nomeRipeti, Kind::Button), Inserisci(*this, config.nomeInserisci, Kind::Button),
+      m_(m), config_(config) {
     caption = config_.titoloFinestra;
     width = config_.larghezza;
     height = config_.altezza;
@@ -78,7 +74,8 @@ FinestraEsercizio::FinestraEsercizio(app::Module1& m, const Configurazione& conf
 
     cmdStampa.place(7440, 1320, 1395, 495).withPicture("btn_stampa").withTooltip("Stampa lo schermo").hand();
     cmdStampa.enabled = false;
-    Frame1.place(7140, 1980, 1935, 2655).withFont(9, true).withText("Tastierino numerico").backColor = kSfondo;
+    Frame1.place(7140, 1980, 1935, 2655).withFont(9, true).withText("Tastierino numerico").backColor =
+        kSfondo;
     for (int d = 0; d <= 9; ++d) {
         Control& key = tasto(d);
         if (d == 0)
@@ -88,7 +85,10 @@ FinestraEsercizio::FinestraEsercizio(app::Module1& m, const Configurazione& conf
         key.withPicture("digit_" + std::to_string(d)).hand();
         key.onClick = [this, d] { Cmd_Click(d); };
     }
-    Soluzione.place(720, 2040, 1095, 495).withPicture("btn_soluzione").withTooltip("Mostra la soluzione").hand();
+    Soluzione.place(720, 2040, 1095, 495)
+        .withPicture("btn_soluzione")
+        .withTooltip("Mostra la soluzione")
+        .hand();
     backspace.place(7860, 4020, 1095, 495).withPicture("btn_backspace").hand().hidden();
     Ripeti.place(7380, 4860, 1395, 495).withPicture("btn_ripeti").withTooltip("Ripete l'operazione").hand();
     CmdEnd.place(7380, 5580, 1395, 495).withPicture("btn_esci").withTooltip("Ritorna al menù").hand();
@@ -99,7 +99,8 @@ FinestraEsercizio::FinestraEsercizio(app::Module1& m, const Configurazione& conf
 
     const char* facce[] = {"face_neutral", "face_smile", "face_laugh", "face_sad"};
     Control* immagini[] = {&Image1, &Image2, &Image3, &Image4};
-    for (int i = 0; i < 4; ++i) immagini[i]->place(1440, 4560, 900, 855).withPicture(facce[i]);
+    for (int i = 0; i < 4; ++i)
+        immagini[i]->place(1440, 4560, 900, 855).withPicture(facce[i]);
     LblRisultato.place(3240, 4740, 3075, 615).withFont(20.4, true).aligned(Align::Center).seeThrough();
     LblRisultato.foreColor = kRosso;
     lblScrivi.place(3240, 5340, 3075, 615).withFont(20.4, true).aligned(Align::Center).seeThrough();
@@ -157,7 +158,8 @@ void FinestraEsercizio::Form_Load() {
     if (m_.ChiSceglie == DaTe) {
         Frame1.enabled = true;
         for (int i = 0; i < numeroOperandi(); ++i)
-            didascalie[static_cast<std::size_t>(i)]->text = config_.operandi[static_cast<std::size_t>(i)].testoDaTe;
+            didascalie[static_cast<std::size_t>(i)]->text =
+                config_.operandi[static_cast<std::size_t>(i)].testoDaTe;
         if (opz != nullptr) opz->visible = false;
         backspace.visible = true;
     }
@@ -260,6 +262,40 @@ void FinestraEsercizio::cmdStampa_Click() {
     }
     // With no printer nothing is printed, and the window simply goes on.
     m_.services.printer.print(layout);
+}
+
+void FinestraEsercizio::Check2_Click() {
+    m_.ChiSceglie = m_.ChiSceglieSalvato;
+    m_.suonaSeAttivo(app::SuonoClic);
+    cmdStampa.enabled = false;
+    Frame1.enabled = false;
+    Ripeti.enabled = false;
+    PulisciLavagna();
+    pulisciMessaggi();
+    if (m_.ChiSceglie == DaTe) {
+        setFocus(txtFattori[Casella]);
+        Frame1.enabled = true;
+        backspace.visible = true;
+    } else {
+        setFocus(Inserisci);
+    }
+}
+
+void FinestraEsercizio::rispostaGiusta() {
+    mostraFaccia(2);
+    m_.suonaSeAttivo(app::SuonoBravo);
+}
+
+void FinestraEsercizio::rispostaSbagliata() {
+    mostraFaccia(4);
+    m_.suonaSeAttivo(app::SuonoErrore);
+    // In guided mode the hint stays up and nothing is counted.
+    if (Guidato == 0) {
+        LblRisultato.text = "Riprova";
+        lblUao.text = "ops!";
+        lblScrivi.text.clear();
+        contaErrore();
+    }
 }
 
 void FinestraEsercizio::mostraFaccia(int k) {

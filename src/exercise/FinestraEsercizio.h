@@ -12,19 +12,19 @@ namespace exercise {
 
 // How one operand is chosen: its entry box limit and the captions and list beside it.
 struct Operando {
-    std::string nomeLista;      // the digit-count list, "CmbNPA"
-    std::string nomeDidascalia; // the caption above the entry, "Label1"
-    int maxCifre = 4;           // digits the entry box takes
-    std::string testoDaTe;      // caption while the child types the operand
+    std::string nomeLista;        // the digit-count list, "CmbNPA"
+    std::string nomeDidascalia;   // the caption above the entry, "Label1"
+    int maxCifre = 4;             // digits the entry box takes
+    std::string testoDaTe;        // caption while the child types the operand
     std::string testoDalComputer; // caption while the computer draws it
     std::vector<std::string> voci{"1", "2", "3", "4"};
 };
 
 // What sets one exercise window apart from the template.
 struct Configurazione {
-    std::string nome;          // "frmAdd2"
+    std::string nome;           // "frmAdd2"
     std::string titoloFinestra; // the window's caption
-    std::string titolo;        // the title label inside the window
+    std::string titolo;         // the title label inside the window
     std::string icona;
     int larghezza = 9504, altezza = 6816;
     std::string nomeInserisci = "CmdVai";
@@ -104,7 +104,8 @@ class FinestraEsercizio : public forms::Form {
     virtual void CmdVai_Click() = 0;
     virtual void CmdSomma_Click() = 0;
     virtual void CmdRisolvi_Click() = 0;
-    virtual void Check2_Click() = 0;
+    // The guide switch changed: the board starts afresh.
+    virtual void Check2_Click();
 
   protected:
     // A keypad digit while the operation is being worked: into the current cell...
@@ -125,6 +126,11 @@ class FinestraEsercizio : public forms::Form {
     void mostraFaccia(int k);
     void pulisciMessaggi();
     void mostraContatori();
+    // A right answer: the smiling face and sound 104; the praise is the window's own.
+    void rispostaGiusta();
+    // A wrong answer: the sad face and sound 103; outside guided mode "Riprova" and
+    // "ops!", and one more error while the operation counts.
+    void rispostaSbagliata();
     // A wrong answer: counted only while the operation counts and the guide is off.
     void contaErrore();
     // A finished operation: counted likewise.

@@ -19,7 +19,9 @@ int valore(const std::string& text) {
     return value;
 }
 
-int valore(const forms::Control& cell) { return valore(cell.text); }
+int valore(const forms::Control& cell) {
+    return valore(cell.text);
+}
 
 int numeroCifre(long n) {
     int digits = 1;
@@ -31,13 +33,15 @@ int numeroCifre(long n) {
 }
 
 std::string cifra(long n, int k) {
-    for (int i = 0; i < k; ++i) n /= 10;
+    for (int i = 0; i < k; ++i)
+        n /= 10;
     return std::string(1, static_cast<char>('0' + n % 10));
 }
 
 Limiti limitiPerCifre(int n) {
     long min = 1;
-    for (int i = 1; i < n; ++i) min *= 10;
+    for (int i = 1; i < n; ++i)
+        min *= 10;
     return Limiti{min, min * 10 - 1};
 }
 

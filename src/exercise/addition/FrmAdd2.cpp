@@ -194,21 +194,8 @@ void FrmAdd2::Check1_Click() {
 }
 
 void FrmAdd2::Check2_Click() {
-    m_.ChiSceglie = m_.ChiSceglieSalvato;
-    m_.DaContare = 0;
-    m_.suonaSeAttivo(app::SuonoClic);
-    cmdStampa.enabled = false;
-    Frame1.enabled = false;
-    CmdSomma.enabled = false;
-    PulisciLavagna();
-    pulisciMessaggi();
-    if (m_.ChiSceglie == DaTe) {
-        setFocus(txtFattori[Casella]);
-        Frame1.enabled = true;
-        backspace.visible = true;
-    } else {
-        setFocus(CmdVai);
-    }
+    m_.DaContare = 0; // the operation on the board, if any, no longer counts
+    FinestraEsercizio::Check2_Click();
 }
 
 void FrmAdd2::CmdRisolvi_Click() {
@@ -251,33 +238,21 @@ void FrmAdd2::ControllaRiporto() {
     if (colonne.controllaRiporto())
         giusto("Molto bravo", "uaoo!");
     else
-        sbagliato();
+        rispostaSbagliata();
 }
 
 void FrmAdd2::ControllaCifra() {
     if (colonne.controllaCifra())
         giusto("Bravo", "uao!");
     else
-        sbagliato();
+        rispostaSbagliata();
 }
 
 void FrmAdd2::giusto(const char* lode, const char* uao) {
-    mostraFaccia(2);
-    m_.suonaSeAttivo(app::SuonoBravo);
+    rispostaGiusta();
     if (Guidato == 0) {
         LblRisultato.text = lode;
         lblUao.text = uao;
-    }
-}
-
-void FrmAdd2::sbagliato() {
-    mostraFaccia(4);
-    m_.suonaSeAttivo(app::SuonoErrore);
-    if (Guidato == 0) {
-        LblRisultato.text = "Riprova";
-        lblUao.text = "ops!";
-        lblScrivi.text.clear();
-        contaErrore();
     }
 }
 

@@ -69,7 +69,6 @@ class FrmAdd2 : public FinestraEsercizio {
     void finisci();
     void suggerisciCifra();
     void giusto(const char* lode, const char* uao);
-    void sbagliato();
 };
 
 } // namespace exercise

@@ -139,21 +139,8 @@ void FrmDivCompatta::Cmb_DropDown(int row) {
 }
 
 void FrmDivCompatta::Check2_Click() {
-    m_.ChiSceglie = m_.ChiSceglieSalvato;
     ingrigisciDividendo();
-    m_.suonaSeAttivo(app::SuonoClic);
-    cmdStampa.enabled = false;
-    Frame1.enabled = false;
-    CmdRipeti.enabled = false;
-    PulisciLavagna();
-    pulisciMessaggi();
-    if (m_.ChiSceglie == DaTe) {
-        setFocus(txtFattori[Casella]);
-        Frame1.enabled = true;
-        backspace.visible = true;
-    } else {
-        setFocus(CmdInserisci);
-    }
+    FinestraEsercizio::Check2_Click();
 }
 
 void FrmDivCompatta::CmdInserisci_Click() {

@@ -84,8 +84,6 @@ class FrmDivCompatta : public FinestraEsercizio, public LavagnaCompatta {
     void suggerimentoUnaCifra(int k);
     void suggerimentoDueCifre(int k);
     void suggerimentoDecine(int k);
-    void rispostaGiusta();
-    void rispostaSbagliata();
     void fineDivisione();
 
     bool operandiValidi() const;

@@ -68,24 +68,7 @@ void FrmDivCompatta::ProssimoPasso() {
         ControllaTrasferimento();
 }
 
-// ---- Shared outcomes
-
-void FrmDivCompatta::rispostaGiusta() {
-    mostraFaccia(2);
-    m_.suonaSeAttivo(app::SuonoBravo);
-}
-
-void FrmDivCompatta::rispostaSbagliata() {
-    mostraFaccia(4);
-    m_.suonaSeAttivo(app::SuonoErrore);
-    // In guided mode the hint stays up and nothing is counted.
-    if (Guidato == 0) {
-        LblRisultato.text = "Riprova";
-        contaErrore();
-        lblUao.text = "ops!";
-        lblScrivi.text = "";
-    }
-}
+// ---- The end of a division
 
 void FrmDivCompatta::fineDivisione() {
     mostraFaccia(3);
