@@ -34,7 +34,8 @@ Run once(const std::string& command) {
 
 Run median(const std::string& command, int runs) {
     std::vector<Run> all;
-    for (int i = 0; i < runs; ++i) all.push_back(once(command));
+    for (int i = 0; i < runs; ++i)
+        all.push_back(once(command));
     std::sort(all.begin(), all.end(), [](const Run& a, const Run& b) { return a.ms < b.ms; });
     return all[all.size() / 2];
 }

@@ -31,7 +31,8 @@ class FirstPaint : public QObject {
             done_ = true;
             std::printf("painted %ld\n", peakKiB());
             std::fflush(stdout);
-            QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
         }
         return false;
     }

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 
-static void initResources() { Q_INIT_RESOURCE(resources); }
+static void initResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 Brivatenzo::Brivatenzo() {
     // The pictures and sounds live in this static library: pull them in.
@@ -13,7 +15,9 @@ Brivatenzo::Brivatenzo() {
     app::defineWindows(module_);
 }
 
-Brivatenzo::~Brivatenzo() { registry_.setObserver(nullptr); }
+Brivatenzo::~Brivatenzo() {
+    registry_.setObserver(nullptr);
+}
 
 void Brivatenzo::start() {
     registry_.run([this] { registry_.load("frmStart").show(); });

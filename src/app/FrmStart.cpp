@@ -40,8 +40,11 @@ FrmStart::FrmStart(Module1& m) : Form("frmStart"), m_(m) {
     picture = "sky";
     icon = "icon_program";
 
-    Label2.place(840, 0, 7695, 1335).withFont(48, true).aligned(Align::Center).seeThrough().withText(
-        "Le 4 brivatenzo");
+    Label2.place(840, 0, 7695, 1335)
+        .withFont(48, true)
+        .aligned(Align::Center)
+        .seeThrough()
+        .withText("Le 4 brivatenzo");
     Label2.foreColor = kMagenta;
     Label1.place(1380, 120, 1635, 255).withFont(8.4).seeThrough().withText("A scuola di conti");
     Label1.foreColor = kBlue;
@@ -77,9 +80,9 @@ FrmStart::FrmStart(Module1& m) : Form("frmStart"), m_(m) {
     cmdEsci.onClick = [this] { cmdEsci_Click(); };
 
     // Focus follows the mouse over the buttons and the loudspeaker.
-    for (Control* c : {&cmdTe, &cmdComputer, &CmdAddizione1, &CmdAddizione2, &CmdSottrazione,
-                       &CmdMoltiplicazione1, &CmdMoltiplicazione2, &cmdDivisione1, &cmdDivisione2, &cmdInfo,
-                       &cmdEsci, &Check1})
+    for (Control* c :
+         {&cmdTe, &cmdComputer, &CmdAddizione1, &CmdAddizione2, &CmdSottrazione, &CmdMoltiplicazione1,
+          &CmdMoltiplicazione2, &cmdDivisione1, &cmdDivisione2, &cmdInfo, &cmdEsci, &Check1})
         c->onMouseMove = [this, c] { setFocus(*c); };
 
     setFocus(cmdEsci); // first in the tab order
@@ -136,6 +139,8 @@ void FrmStart::cmdInfo_Click() {
     m_.forms.load("frmInfo").show();
 }
 
-void FrmStart::cmdEsci_Click() { m_.services.environment.quit(); }
+void FrmStart::cmdEsci_Click() {
+    m_.services.environment.quit();
+}
 
 } // namespace app

@@ -8,6 +8,8 @@ void Module1::Suona(int n) {
     services.sound.play(BufferSuono);
 }
 
-std::string numeroTesto(long n) { return (n < 0 ? "" : " ") + std::to_string(n); }
+std::string numeroTesto(long n) {
+    return (n < 0 ? "" : " ") + std::to_string(n);
+}
 
 } // namespace app

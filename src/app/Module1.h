@@ -28,8 +28,7 @@ enum Suono : int {
 // The state every window shares, and the two routines every window uses.
 class Module1 {
   public:
-    Module1(forms::FormRegistry& forms, platform::Services& services)
-        : forms(forms), services(services) {}
+    Module1(forms::FormRegistry& forms, platform::Services& services) : forms(forms), services(services) {}
 
     int Silenzio = 0;
     int ChiSceglie = InEsecuzione;

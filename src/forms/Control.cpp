@@ -9,9 +9,13 @@ Control::Control(Form& form, std::string name, ControlKind kind, Control* contai
     form_.adopt(*this);
 }
 
-bool Control::isEnabled() const { return enabled && (container_ == nullptr || container_->isEnabled()); }
+bool Control::isEnabled() const {
+    return enabled && (container_ == nullptr || container_->isEnabled());
+}
 
-bool Control::isShown() const { return visible && (container_ == nullptr || container_->isShown()); }
+bool Control::isShown() const {
+    return visible && (container_ == nullptr || container_->isShown());
+}
 
 Control& Control::place(int l, int t, int w, int h) {
     left = l;

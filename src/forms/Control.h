@@ -58,8 +58,8 @@ class Control {
 
     // Design-time properties.
     int left = 0, top = 0, width = 0, height = 0;
-    int x2 = 0, y2 = 0;   // lines run from (left, top) to (x2, y2)
-    int borderWidth = 1;  // lines and shapes
+    int x2 = 0, y2 = 0;  // lines run from (left, top) to (x2, y2)
+    int borderWidth = 1; // lines and shapes
     Font font;
     Rgb foreColor = kWindowText;
     Rgb backColor = 0xFFFFFF;

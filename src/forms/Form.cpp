@@ -10,11 +10,17 @@ Form::Form(std::string name) : name_(std::move(name)) {}
 
 Form::~Form() = default;
 
-void Form::show() { registry().show(*this); }
+void Form::show() {
+    registry().show(*this);
+}
 
-void Form::hide() { registry().hide(*this); }
+void Form::hide() {
+    registry().hide(*this);
+}
 
-void Form::unload() { registry().unload(*this); }
+void Form::unload() {
+    registry().unload(*this);
+}
 
 Control* Form::find(const std::string& controlName) const {
     for (Control* c : controls_)

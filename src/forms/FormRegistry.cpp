@@ -11,7 +11,9 @@ FormRegistry::~FormRegistry() {
     unloaded_.clear();
 }
 
-void FormRegistry::define(const std::string& name, Factory factory) { factories_[name] = std::move(factory); }
+void FormRegistry::define(const std::string& name, Factory factory) {
+    factories_[name] = std::move(factory);
+}
 
 Form& FormRegistry::load(const std::string& name) {
     auto it = live_.find(name);
@@ -28,7 +30,8 @@ Form& FormRegistry::load(const std::string& name) {
 
 std::vector<Form*> FormRegistry::loadedForms() const {
     std::vector<Form*> out;
-    for (const auto& [name, form] : live_) out.push_back(form.get());
+    for (const auto& [name, form] : live_)
+        out.push_back(form.get());
     return out;
 }
 
@@ -43,7 +46,8 @@ void FormRegistry::hide(Form& form) {
 }
 
 void FormRegistry::unload(Form& form) {
-    auto it = std::find_if(live_.begin(), live_.end(), [&form](const auto& e) { return e.second.get() == &form; });
+    auto it =
+        std::find_if(live_.begin(), live_.end(), [&form](const auto& e) { return e.second.get() == &form; });
     if (it == live_.end()) return;
     form.visible_ = false;
     if (observer_ != nullptr) observer_->formUnloaded(form);
@@ -67,6 +71,8 @@ void FormRegistry::run(const std::function<void()>& handler) {
     }
 }
 
-void FormRegistry::disposeUnloaded() { unloaded_.clear(); }
+void FormRegistry::disposeUnloaded() {
+    unloaded_.clear();
+}
 
 } // namespace forms

@@ -15,7 +15,9 @@ std::uint16_t le16(const Bytes& b, std::size_t at) {
     return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
 }
 
-bool tagIs(const Bytes& b, std::size_t at, const char* tag) { return std::memcmp(&b[at], tag, 4) == 0; }
+bool tagIs(const Bytes& b, std::size_t at, const char* tag) {
+    return std::memcmp(&b[at], tag, 4) == 0;
+}
 
 } // namespace
 

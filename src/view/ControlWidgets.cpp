@@ -19,9 +19,14 @@ void ControlView::fire(std::function<void()> forms::Control::*handler) {
     if (h) window_.dispatch(h);
 }
 
-void ControlView::fire(const std::function<void()>& action) { window_.dispatch(action); }
+// The window drops the action once its form is gone.
+void ControlView::fire(const std::function<void()>& action) {
+    window_.dispatch(action);
+}
 
-bool ControlView::isFocused() const { return control_.form().focus() == &control_; }
+bool ControlView::isFocused() const {
+    return control_.form().focus() == &control_;
+}
 
 void ControlView::applyCommon() {
     QWidget* w = widget();
@@ -39,8 +44,9 @@ PictureButton::PictureButton(FormWindow& window, forms::Control& control, QWidge
     : QAbstractButton(parent), ControlView(window, control) {
     applyCommon();
     setMouseTracking(true);
-    connect(this, &QAbstractButton::clicked, this, [this] {
-        if (control_.kind() == ControlKind::CheckBox) {
+    const bool checkBox = control_.kind() == ControlKind::CheckBox;
+    connect(this, &QAbstractButton::clicked, this, [this, checkBox] {
+        if (checkBox) {
             forms::Control& c = control_;
             fire([&c] {
                 c.checked = !c.checked;
@@ -74,7 +80,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
         p.setBrush(face);
         p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
         const QRect icon(QPoint(0, 0), natural.boundedTo(size()));
-        p.drawImage(icon.translated(rect().center() - icon.center()), pictures::image(pic, icon.size(), !isEnabled()));
+        p.drawImage(icon.translated(rect().center() - icon.center()),
+                    pictures::image(pic, icon.size(), !isEnabled()));
     } else if (pictures::exists(pic)) {
         p.drawImage(0, 0, pictures::image(pic, size(), !isEnabled()));
     } else {
@@ -136,9 +143,15 @@ void TextView::paintEvent(QPaintEvent*) {
     p.setPen(isEnabled() ? qcolor(control_.foreColor) : QColor(150, 150, 150));
     int flags = Qt::TextWordWrap;
     switch (control_.align) {
-    case forms::Align::Left: flags |= Qt::AlignLeft; break;
-    case forms::Align::Center: flags |= Qt::AlignHCenter; break;
-    case forms::Align::Right: flags |= Qt::AlignRight; break;
+    case forms::Align::Left:
+        flags |= Qt::AlignLeft;
+        break;
+    case forms::Align::Center:
+        flags |= Qt::AlignHCenter;
+        break;
+    case forms::Align::Right:
+        flags |= Qt::AlignRight;
+        break;
     }
     flags |= control_.kind() == ControlKind::Label ? Qt::AlignTop : Qt::AlignVCenter;
     const QRect textRect = entry ? r.adjusted(4, 0, -5, 0) : r;
@@ -166,7 +179,9 @@ PictureView::PictureView(FormWindow& window, forms::Control& control, QWidget* p
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void PictureView::refresh() { setVisible(control_.visible); }
+void PictureView::refresh() {
+    setVisible(control_.visible);
+}
 
 void PictureView::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -212,7 +227,8 @@ ListView::ListView(FormWindow& window, forms::Control& control, QWidget* parent)
     : QComboBox(parent), ControlView(window, control) {
     applyCommon();
     setFont(qfont(control_.font));
-    for (const std::string& item : control_.items) addItem(QString::fromStdString(item));
+    for (const std::string& item : control_.items)
+        addItem(QString::fromStdString(item));
     connect(this, &QComboBox::activated, this, [this](int index) {
         forms::Control& c = control_;
         fire([&c, index] {
@@ -236,8 +252,12 @@ void ListView::showPopup() {
     QComboBox::showPopup();
 }
 
-void ListView::wheelEvent(QWheelEvent* e) { e->accept(); }
+void ListView::wheelEvent(QWheelEvent* e) {
+    e->accept();
+}
 
-void ListView::keyPressEvent(QKeyEvent* e) { e->accept(); }
+void ListView::keyPressEvent(QKeyEvent* e) {
+    e->accept();
+}
 
 } // namespace view

@@ -40,13 +40,23 @@ void FormWindow::build() {
         ControlView* v = nullptr;
         switch (c->kind()) {
         case ControlKind::Button:
-        case ControlKind::CheckBox: v = new PictureButton(*this, *c, parent); break;
+        case ControlKind::CheckBox:
+            v = new PictureButton(*this, *c, parent);
+            break;
         case ControlKind::Label:
         case ControlKind::TextBox:
-        case ControlKind::Cell: v = new TextView(*this, *c, parent); break;
-        case ControlKind::Picture: v = new PictureView(*this, *c, parent); break;
-        case ControlKind::Frame: v = new FrameView(*this, *c, parent); break;
-        case ControlKind::ComboBox: v = new ListView(*this, *c, parent); break;
+        case ControlKind::Cell:
+            v = new TextView(*this, *c, parent);
+            break;
+        case ControlKind::Picture:
+            v = new PictureView(*this, *c, parent);
+            break;
+        case ControlKind::Frame:
+            v = new FrameView(*this, *c, parent);
+            break;
+        case ControlKind::ComboBox:
+            v = new ListView(*this, *c, parent);
+            break;
         case ControlKind::Timer: {
             auto* t = new QTimer(this);
             t->setInterval(c->interval);
@@ -57,7 +67,8 @@ void FormWindow::build() {
             continue;
         }
         case ControlKind::Line:
-        case ControlKind::Shape: continue; // painted by the window
+        case ControlKind::Shape:
+            continue; // painted by the window
         }
         widgets_[c] = v->widget();
         views_.push_back(v);
@@ -72,7 +83,8 @@ QWidget* FormWindow::widgetOf(const Control& control) const {
 void FormWindow::refresh() {
     if (detached_) return;
     setWindowTitle(QString::fromStdString(form_.caption));
-    for (ControlView* v : views_) v->refresh();
+    for (ControlView* v : views_)
+        v->refresh();
     for (auto& [c, t] : timers_) {
         const bool run = c->enabled && c->interval > 0 && registry_ != nullptr;
         if (run && !t->isActive()) t->start();
@@ -90,7 +102,8 @@ void FormWindow::dispatch(const std::function<void()>& handler) {
 
 void FormWindow::detach() {
     detached_ = true;
-    for (auto& [c, t] : timers_) t->stop();
+    for (auto& [c, t] : timers_)
+        t->stop();
     hide();
 }
 

@@ -35,7 +35,9 @@ QImage greyedCopy(const QImage& source) {
 
 } // namespace
 
-bool exists(const std::string& name) { return !name.empty() && renderer(name) != nullptr; }
+bool exists(const std::string& name) {
+    return !name.empty() && renderer(name) != nullptr;
+}
 
 QSize naturalSize(const std::string& name) {
     QSvgRenderer* r = renderer(name);

@@ -14,8 +14,9 @@ namespace {
 struct StartWindow : ::testing::Test {
     Program p;
     FrmStart& start = p.open<FrmStart>("frmStart");
-    const char* exercises[7] = {"CmdAddizione1",       "CmdAddizione2", "CmdSottrazione", "CmdMoltiplicazione1",
-                                "CmdMoltiplicazione2", "cmdDivisione1", "cmdDivisione2"};
+    const char* exercises[7] = {"CmdAddizione1",       "CmdAddizione2",       "CmdSottrazione",
+                                "CmdMoltiplicazione1", "CmdMoltiplicazione2", "cmdDivisione1",
+                                "cmdDivisione2"};
 };
 
 TEST_F(StartWindow, LoadsChoosingWithVersionAndNoCloseCommand) {
@@ -27,7 +28,8 @@ TEST_F(StartWindow, LoadsChoosingWithVersionAndNoCloseCommand) {
     EXPECT_EQ(start.focus(), &start.cmdEsci);
     EXPECT_TRUE(start.Image1.visible);
     EXPECT_FALSE(start.Image2.visible);
-    for (const char* e : exercises) EXPECT_FALSE(start.find(e)->visible) << e;
+    for (const char* e : exercises)
+        EXPECT_FALSE(start.find(e)->visible) << e;
     EXPECT_EQ(p.m.ChiSceglie, app::InEsecuzione);
 }
 
@@ -48,14 +50,16 @@ TEST_F(StartWindow, PressOnAChoiceButtonChoosesShowsExercisesAndStopsTheHands) {
     EXPECT_FALSE(start.Image2.visible);
     EXPECT_FALSE(start.Timer1.enabled);
     EXPECT_EQ(p.sound.played, std::vector<int>{app::SuonoClic});
-    for (const char* e : exercises) EXPECT_TRUE(start.find(e)->visible) << e;
+    for (const char* e : exercises)
+        EXPECT_TRUE(start.find(e)->visible) << e;
 
     // The other button changes the choice; the buttons stay.
     start.cmdComputer_MouseDown();
     EXPECT_EQ(p.m.ChiSceglie, app::DalComputer);
     EXPECT_FALSE(start.Image1.visible);
     EXPECT_TRUE(start.Image2.visible);
-    for (const char* e : exercises) EXPECT_TRUE(start.find(e)->visible) << e;
+    for (const char* e : exercises)
+        EXPECT_TRUE(start.find(e)->visible) << e;
 }
 
 TEST_F(StartWindow, ChoiceButtonsHaveNoClickHandler) {

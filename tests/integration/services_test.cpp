@@ -17,7 +17,9 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace testing_support;
 
@@ -38,7 +40,8 @@ struct RealSound {
 // Peak distance from silence in a recording of unsigned 8-bit samples.
 int peak(const QByteArray& raw) {
     int p = 0;
-    for (char c : raw) p = std::max(p, std::abs(static_cast<unsigned char>(c) - 128));
+    for (char c : raw)
+        p = std::max(p, std::abs(static_cast<unsigned char>(c) - 128));
     return p;
 }
 
@@ -50,6 +53,43 @@ TEST(Sound, EverySoundIsAPlayableWaveOfItsRole) {
         EXPECT_EQ(std::string(wav.begin(), wav.begin() + 4), "RIFF") << n;
     }
     EXPECT_TRUE(res.sound(108).empty());
+}
+
+// Records the null sink's monitor while `play` runs and for `wait` ms after it.
+QByteArray record(const std::function<void()>& play, int wait, int rate) {
+    QProcess rec;
+    rec.start("parec", {"--device=brivatenzo_null.monitor", "--format=u8", "--channels=1",
+                        QStringLiteral("--rate=%1").arg(rate), "--latency-msec=20"});
+    EXPECT_TRUE(rec.waitForStarted(3000)) << "parec is needed (scripts/test.sh installs it)";
+    QTest::qWait(300);
+    EXPECT_EQ(rec.state(), QProcess::Running) << "no sound server (scripts/test.sh starts PulseAudio)";
+    play();
+    QTest::qWait(wait);
+    rec.terminate();
+    rec.waitForFinished(3000);
+    return rec.readAllStandardOutput();
+}
+
+TEST(Sound, EachSoundIsHeardForAboutItsLength) {
+    constexpr int rate = 8000;
+    const std::map<int, int> lengthMs = {{101, 2786}, {102, 117},  {103, 563}, {104, 516},
+                                         {105, 1139}, {106, 1198}, {107, 19}};
+    RealSound s;
+    for (const auto& [n, ms] : lengthMs) {
+        const QByteArray raw = record([&s, n = n] { s.m.Suona(n); }, ms + 1200, rate);
+        // From the first to the last slice of 5 ms with anything in it.
+        int first = -1, last = -1;
+        const int slice = rate / 200;
+        for (int i = 0; (i + 1) * slice <= raw.size(); ++i)
+            if (peak(raw.mid(i * slice, slice)) > 2) {
+                if (first < 0) first = i;
+                last = i;
+            }
+        ASSERT_GE(first, 0) << "sound " << n << " was not heard";
+        const int heardMs = (last - first + 1) * 5;
+        EXPECT_GE(heardMs, ms / 2) << "sound " << n;
+        EXPECT_LE(heardMs, ms + 150) << "sound " << n;
+    }
 }
 
 TEST(Sound, PlaysIntoTheSoundServerAndANewSoundCutsTheOldOne) {
@@ -97,8 +137,8 @@ TEST(Sound, AClickArrivingWhileASoundStartsIsHandledAfterTheHandlerOnce) {
         // A click queued while the handler runs...
         QCoreApplication::postEvent(key, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
                                                          Qt::LeftButton, Qt::NoModifier));
-        QCoreApplication::postEvent(key, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
-                                                         Qt::NoButton, Qt::NoModifier));
+        QCoreApplication::postEvent(key, new QMouseEvent(QEvent::MouseButtonRelease, at, global,
+                                                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
         f->txtFattori_Click(1); // plays sound 102
         // ...is not handled inside it.
         EXPECT_EQ(f->txtFattori[0].text, "");
@@ -110,7 +150,9 @@ TEST(Sound, AClickArrivingWhileASoundStartsIsHandledAfterTheHandlerOnce) {
 }
 
 // The PDF files CUPS-PDF has written so far.
-QStringList pdfFiles() { return QDir(QDir::homePath() + "/PDF").entryList({"*.pdf"}, QDir::Files); }
+QStringList pdfFiles() {
+    return QDir(QDir::homePath() + "/PDF").entryList({"*.pdf"}, QDir::Files);
+}
 
 // Waits for a PDF file that was not there before.
 QString waitForNewPdf(const QStringList& before) {
@@ -143,7 +185,8 @@ QImage printedPage(forms::Form& layout) {
 int darkPixels(const QImage& page) {
     int dark = 0;
     for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x) dark += qGray(page.pixel(x, y)) < 128;
+        for (int x = 0; x < page.width(); ++x)
+            dark += qGray(page.pixel(x, y)) < 128;
     return dark;
 }
 
@@ -165,6 +208,31 @@ TEST(Printing, TheAdditionPrintedOnTheDefaultPrinterShowsItsDigits) {
     ASSERT_FALSE(solved.isNull());
     // Eight addend digits, five result digits and three carries more than the empty page.
     EXPECT_GT(darkPixels(solved), darkPixels(empty) + 16 * 10);
+}
+
+// Without a sound server or a printer the program carries on: checked in a child
+// process of this test binary, started with both services out of reach.
+TEST(NoServices, SoundStaysSilentAndPrintingReportsFailureWithoutHanging) {
+    if (qEnvironmentVariableIsSet("BRIVATENZO_CHILD")) {
+        platform::QtSoundPlayer player;
+        platform::QtResources resources;
+        player.play(resources.sound(app::SuonoFinito));
+        player.play(resources.sound(app::SuonoClic));
+        QTest::qWait(300);
+        Program p;
+        forms::Form& layout = p.forms.load("frmAdd2_bis");
+        EXPECT_FALSE(view::QtPrinter().print(layout));
+        return;
+    }
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("BRIVATENZO_CHILD", "1");
+    env.insert("PULSE_SERVER", "unix:/nonexistent/pulse");
+    env.insert("CUPS_SERVER", "/nonexistent/cups.sock");
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=NoServices.*"});
+    ASSERT_TRUE(child.waitForFinished(60000)) << "the child hung";
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardOutput().toStdString();
 }
 
 } // namespace

@@ -7,10 +7,12 @@ namespace {
 platform::Bytes wav(std::uint32_t dataSize, std::size_t actualData, std::uint16_t bits = 8) {
     platform::Bytes b;
     auto tag = [&](const char* t) {
-        for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(t[i]));
+        for (int i = 0; i < 4; ++i)
+            b.push_back(static_cast<std::uint8_t>(t[i]));
     };
     auto u32 = [&](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+        for (int i = 0; i < 4; ++i)
+            b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     };
     auto u16 = [&](std::uint16_t v) {
         b.push_back(static_cast<std::uint8_t>(v));

@@ -7,7 +7,8 @@ namespace testing_support {
 bool FakePrinter::print(forms::Form& layout) {
     if (!available) return false;
     std::map<std::string, std::string> page;
-    for (const forms::Control* c : layout.controls()) page[c->name()] = c->text;
+    for (const forms::Control* c : layout.controls())
+        page[c->name()] = c->text;
     pages.push_back(page);
     return true;
 }

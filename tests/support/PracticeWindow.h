@@ -8,12 +8,23 @@ namespace testing_support {
 class PracticeWindow : public exercise::FinestraEsercizio {
   public:
     explicit PracticeWindow(app::Module1& m)
-        : FinestraEsercizio(m, exercise::Configurazione{
-                                   "frmProva", "Prova", "Prova", "icon_addizione", 9504, 6816, "CmdVai",
-                                   "CmdSomma", "CmdRisolvi", "Label6", "Label7", "Line2",
-                                   {{"CmbNPA", "Label1", 4, "Clicca e scrivi (max 4 cifre)", "N° cifre primo addendo"},
-                                    {"CmbNSA", "Label2", 4, "Clicca e scrivi (max 4 cifre)", "N° cifre secondo addendo"}},
-                                   "frmProva_bis"}) {
+        : FinestraEsercizio(
+              m, exercise::Configurazione{
+                     "frmProva",
+                     "Prova",
+                     "Prova",
+                     "icon_addizione",
+                     9504,
+                     6816,
+                     "CmdVai",
+                     "CmdSomma",
+                     "CmdRisolvi",
+                     "Label6",
+                     "Label7",
+                     "Line2",
+                     {{"CmbNPA", "Label1", 4, "Clicca e scrivi (max 4 cifre)", "N° cifre primo addendo"},
+                      {"CmbNSA", "Label2", 4, "Clicca e scrivi (max 4 cifre)", "N° cifre secondo addendo"}},
+                     "frmProva_bis"}) {
         Cella[0].place(5640, 3600, 615, 735);
     }
 

@@ -1,3 +1,4 @@
+#include "app/FrmInfo.h"
 #include "app/FrmStart.h"
 #include "support/PracticeWindow.h"
 #include "support/Program.h"
@@ -42,9 +43,9 @@ struct OnScreen : ::testing::Test {
 
 TEST_F(OnScreen, EveryControlIsAWidgetNamedAfterIt) {
     auto& f = openPractice(app::DaTe);
-    for (const char* name : {"txtFattori(0)", "txtFattori(1)", "CmbNPA", "CmbNSA", "Cmd_0", "Cmd_9", "CmdRisolvi",
-                             "backspace", "CmdSomma", "CmdEnd", "CmdVai", "Check2", "Image2", "LblRisultato",
-                             "mano(0)", "Frame1", "Cella(0)"})
+    for (const char* name : {"txtFattori(0)", "txtFattori(1)", "CmbNPA", "CmbNSA", "Cmd_0", "Cmd_9",
+                             "CmdRisolvi", "backspace", "CmdSomma", "CmdEnd", "CmdVai", "Check2", "Image2",
+                             "LblRisultato", "mano(0)", "Frame1", "Cella(0)"})
         EXPECT_NE(widget(f, name), nullptr) << name;
     // The keypad lies in its frame, the delete key over the solution button.
     EXPECT_EQ(widget(f, "Cmd_7")->parentWidget(), widget(f, "Frame1"));
@@ -109,8 +110,8 @@ TEST_F(OnScreen, WheelOverAClosedListChangesNothing) {
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->currentIndex(), 0);
     for (int delta : {-120, 120, -120, -120}) {
-        QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(list, &wheel);
     }
     EXPECT_EQ(list->currentIndex(), 0);
@@ -147,6 +148,55 @@ TEST_F(OnScreen, AnyMouseButtonOnAChoiceButtonChooses) {
     EXPECT_TRUE(widget(*start, "CmdAddizione1")->isVisible());
     EXPECT_TRUE(widget(*start, "Image2")->isVisible());
     EXPECT_FALSE(widget(*start, "Image1")->isVisible());
+}
+
+TEST_F(OnScreen, TheKeyboardOnAFocusedChoiceButtonChoosesNothing) {
+    app::FrmStart* start = nullptr;
+    p.event([&] {
+        start = &p.open<app::FrmStart>("frmStart");
+        start->show();
+    });
+    QWidget* te = widget(*start, "cmdTe");
+    QTest::mouseMove(te); // focus follows the mouse
+    EXPECT_EQ(start->focus(), &start->cmdTe);
+    te->setFocus();
+    QTest::keyClick(te, Qt::Key_Space);
+    QTest::keyClick(te, Qt::Key_Return);
+    EXPECT_EQ(p.m.ChiSceglie, app::InEsecuzione);
+    EXPECT_FALSE(start->CmdAddizione1.visible);
+}
+
+TEST_F(OnScreen, AboutBoxClosesOnceWhetherByOkOrByTheStartWindowAndNotFromTheTitleBar) {
+    app::FrmStart* start = nullptr;
+    p.event([&] {
+        start = &p.open<app::FrmStart>("frmStart");
+        start->show();
+    });
+    view::FormWindow* startWindow = host.windowOf(*start);
+    EXPECT_FALSE(startWindow->close());
+
+    for (bool byOk : {true, false}) {
+        QTest::mouseClick(widget(*start, "cmdInfo"), Qt::LeftButton);
+        ASSERT_TRUE(p.forms.isLoaded("frmInfo"));
+        auto& info = p.forms.get<app::FrmInfo>("frmInfo");
+        view::FormWindow* box = host.windowOf(info);
+        ASSERT_NE(box, nullptr);
+        EXPECT_LE((box->geometry().center() - startWindow->geometry().center()).manhattanLength(), 2);
+        EXPECT_FALSE(box->close());
+        ASSERT_TRUE(p.forms.isLoaded("frmInfo"));
+        p.sound.played.clear();
+        if (byOk) {
+            QTest::mouseClick(widget(info, "cmdOK"), Qt::LeftButton);
+        } else {
+            QApplication::setActiveWindow(box);
+            QCoreApplication::processEvents();
+            QApplication::setActiveWindow(startWindow);
+        }
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(p.forms.isLoaded("frmInfo")) << byOk;
+        EXPECT_EQ(p.sound.played, std::vector<int>{app::SuonoUscita}) << byOk;
+        EXPECT_TRUE(start->isVisible());
+    }
 }
 
 TEST_F(OnScreen, EndButtonGoesBackToTheStartWindowAndTheWindowIsDeletedLater) {

@@ -19,6 +19,8 @@ void QtEnvironment::setCurrentDirectory(const std::string& folder) {
     QDir::setCurrent(QString::fromStdString(folder));
 }
 
-void QtEnvironment::quit() { QCoreApplication::exit(0); }
+void QtEnvironment::quit() {
+    QCoreApplication::exit(0);
+}
 
 } // namespace platform

@@ -11,7 +11,9 @@ namespace platform {
 
 QtSoundPlayer::QtSoundPlayer() = default;
 
-QtSoundPlayer::~QtSoundPlayer() { release(); }
+QtSoundPlayer::~QtSoundPlayer() {
+    release();
+}
 
 void QtSoundPlayer::release() {
     if (sink_) sink_->stop();
@@ -33,8 +35,17 @@ void QtSoundPlayer::play(const Bytes& wav) {
     format.setSampleFormat(info->bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
     if (!device.isFormatSupported(format)) return;
 
-    samples_ = QByteArray(reinterpret_cast<const char*>(wav.data() + info->dataOffset),
-                          static_cast<qsizetype>(info->dataSize));
+    // Silence around the sound. A new stream loses its first few tens of milliseconds
+    // once an earlier one has played (the 20 ms click would never be heard), and the
+    // tail of every sound waits in the device until more data pushes it out.
+    const int bytesPerFrame = info->channels * info->bitsPerSample / 8;
+    const char silence = info->bitsPerSample == 8 ? '\x80' : '\0';
+    const qsizetype lead = static_cast<qsizetype>(info->sampleRate) * bytesPerFrame / 10; // 100 ms
+    const qsizetype trail = static_cast<qsizetype>(info->sampleRate) * bytesPerFrame / 4; // 250 ms
+    samples_ = QByteArray(lead, silence);
+    samples_.append(reinterpret_cast<const char*>(wav.data() + info->dataOffset),
+                    static_cast<qsizetype>(info->dataSize));
+    samples_.append(trail, silence);
     buffer_ = std::make_unique<QBuffer>(&samples_);
     buffer_->open(QIODevice::ReadOnly);
     sink_ = std::make_unique<QAudioSink>(device, format);
