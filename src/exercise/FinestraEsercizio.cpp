@@ -132,8 +132,16 @@ FinestraEsercizio::FinestraEsercizio(app::Module1& m, const Configurazione& conf
     CmdEnd.onClick = [this] { CmdEnd_Click(); };
     backspace.onClick = [this] { backspace_Click(); };
     cmdStampa.onClick = [this] { cmdStampa_Click(); };
-    Inserisci.onClick = [this] { CmdVai_Click(); };
-    Ripeti.onClick = [this] { CmdSomma_Click(); };
+    // A pressed button takes the focus, as on paper the eye leaves the old cell; the
+    // handler then moves it on to the cell it asks for, if any.
+    Inserisci.onClick = [this] {
+        setFocus(Inserisci);
+        CmdVai_Click();
+    };
+    Ripeti.onClick = [this] {
+        setFocus(Ripeti);
+        CmdSomma_Click();
+    };
     Soluzione.onClick = [this] { CmdRisolvi_Click(); };
     Check2.onClick = [this] { Check2_Click(); };
 }

@@ -77,6 +77,11 @@ Control& Control::hand() {
     return *this;
 }
 
+void Control::click() {
+    if (kind_ == ControlKind::CheckBox) checked = !checked;
+    if (onClick) onClick();
+}
+
 std::string Control::listText() const {
     if (listIndex < 0 || listIndex >= static_cast<int>(items.size())) return {};
     return items[static_cast<std::size_t>(listIndex)];

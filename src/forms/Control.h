@@ -104,6 +104,9 @@ class Control {
     // The value of the list's chosen item (0 when none is chosen).
     std::string listText() const;
 
+    // A click: a check box changes its tick first, then the Click handler runs.
+    void click();
+
   private:
     Form& form_;
     std::string name_;

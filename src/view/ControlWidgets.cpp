@@ -44,17 +44,9 @@ PictureButton::PictureButton(FormWindow& window, forms::Control& control, QWidge
     : QAbstractButton(parent), ControlView(window, control) {
     applyCommon();
     setMouseTracking(true);
-    const bool checkBox = control_.kind() == ControlKind::CheckBox;
-    connect(this, &QAbstractButton::clicked, this, [this, checkBox] {
-        if (checkBox) {
-            forms::Control& c = control_;
-            fire([&c] {
-                c.checked = !c.checked;
-                if (c.onClick) c.onClick();
-            });
-        } else {
-            fire(&forms::Control::onClick);
-        }
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        forms::Control& c = control_;
+        fire([&c] { c.click(); });
     });
 }
 
@@ -248,6 +240,7 @@ void ListView::refresh() {
 }
 
 void ListView::showPopup() {
+    if (window_.isDetached()) return;
     fire(&forms::Control::onDropDown);
     QComboBox::showPopup();
 }

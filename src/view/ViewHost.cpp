@@ -76,7 +76,8 @@ bool ViewHost::eventFilter(QObject* watched, QEvent* event) {
     // Walk up to the window the key is for; a list's popup is a window of its own,
     // whose parent is the list.
     for (QObject* o = watched; o != nullptr; o = o->parent()) {
-        if (auto* w = dynamic_cast<FormWindow*>(o)) return w->form().discardsKeys;
+        // A closed window's form is gone: its keys go nowhere.
+        if (auto* w = dynamic_cast<FormWindow*>(o)) return w->isDetached() || w->form().discardsKeys;
     }
     return QObject::eventFilter(watched, event);
 }

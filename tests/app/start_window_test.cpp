@@ -62,12 +62,6 @@ TEST_F(StartWindow, PressOnAChoiceButtonChoosesShowsExercisesAndStopsTheHands) {
         EXPECT_TRUE(start.find(e)->visible) << e;
 }
 
-TEST_F(StartWindow, ChoiceButtonsHaveNoClickHandler) {
-    // Only the mouse press chooses: activating them from the keyboard does nothing.
-    EXPECT_FALSE(start.cmdTe.onClick);
-    EXPECT_FALSE(start.cmdComputer.onClick);
-}
-
 TEST_F(StartWindow, LoudspeakerMutesEverySoundAndPlaysClickWhenSwitchedBackOn) {
     ASSERT_TRUE(p.click(start, "Check1"));
     EXPECT_EQ(p.m.Silenzio, 1);
@@ -81,13 +75,6 @@ TEST_F(StartWindow, LoudspeakerMutesEverySoundAndPlaysClickWhenSwitchedBackOn) {
     EXPECT_EQ(p.m.Silenzio, 0);
     EXPECT_FALSE(start.Check1.checked);
     EXPECT_EQ(p.sound.played, std::vector<int>{app::SuonoClic});
-}
-
-TEST_F(StartWindow, FocusFollowsTheMouse) {
-    start.CmdSottrazione.onMouseMove();
-    EXPECT_EQ(start.focus(), &start.CmdSottrazione);
-    start.Check1.onMouseMove();
-    EXPECT_EQ(start.focus(), &start.Check1);
 }
 
 TEST_F(StartWindow, AnExerciseButtonOpensItsWindowPlays106AndHidesTheStartWindow) {

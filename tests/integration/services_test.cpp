@@ -57,6 +57,7 @@ TEST(Sound, EverySoundIsAPlayableWaveOfItsRole) {
 
 // Records the null sink's monitor while `play` runs and for `wait` ms after it.
 QByteArray record(const std::function<void()>& play, int wait, int rate) {
+    QTest::qWait(700); // the end of an earlier sound can still be in the server
     QProcess rec;
     rec.start("parec", {"--device=brivatenzo_null.monitor", "--format=u8", "--channels=1",
                         QStringLiteral("--rate=%1").arg(rate), "--latency-msec=20"});
@@ -81,14 +82,14 @@ TEST(Sound, EachSoundIsHeardForAboutItsLength) {
         int first = -1, last = -1;
         const int slice = rate / 200;
         for (int i = 0; (i + 1) * slice <= raw.size(); ++i)
-            if (peak(raw.mid(i * slice, slice)) > 2) {
+            if (peak(raw.mid(i * slice, slice)) > 8) { // above the recorder's dither
                 if (first < 0) first = i;
                 last = i;
             }
         ASSERT_GE(first, 0) << "sound " << n << " was not heard";
         const int heardMs = (last - first + 1) * 5;
         EXPECT_GE(heardMs, ms / 2) << "sound " << n;
-        EXPECT_LE(heardMs, ms + 150) << "sound " << n;
+        EXPECT_LE(heardMs, ms + 300) << "sound " << n;
     }
 }
 

@@ -34,7 +34,6 @@ class PracticeWindow : public exercise::FinestraEsercizio {
     void CmdVai_Click() override {}
     void CmdSomma_Click() override {}
     void CmdRisolvi_Click() override {}
-    void Check2_Click() override {}
 
   protected:
     void ScriviCifra() override { Cella[0].text = CifraPremuta; }

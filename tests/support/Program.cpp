@@ -7,8 +7,7 @@ bool Program::click(forms::Form& form, const std::string& control) {
     if (c == nullptr || !c->isShown() || !c->isEnabled()) return false;
     forms.run([c] {
         if (c->onMouseDown) c->onMouseDown();
-        if (c->kind() == forms::ControlKind::CheckBox) c->checked = !c->checked;
-        if (c->onClick) c->onClick();
+        c->click();
     });
     return true;
 }

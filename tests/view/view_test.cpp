@@ -65,6 +65,14 @@ TEST_F(OnScreen, WindowStaysOnTopAndCannotBeClosedFromTheTitleBar) {
     EXPECT_TRUE(p.forms.isLoaded("frmProva"));
 }
 
+TEST_F(OnScreen, ACheckBoxClickTicksItAndRunsItsHandler) {
+    auto& f = openPractice(app::DaTe);
+    ASSERT_TRUE(f.Check2.checked);
+    QTest::mouseClick(widget(f, "Check2"), Qt::LeftButton);
+    EXPECT_FALSE(f.Check2.checked);
+    EXPECT_EQ(p.sound.played, std::vector<int>{app::SuonoClic}); // the guide switch's own sound
+}
+
 TEST_F(OnScreen, KeypadClickReachesTheFormAndTheBoxShowsIt) {
     auto& f = openPractice(app::DaTe);
     QTest::mouseClick(widget(f, "Cmd_7"), Qt::LeftButton);
@@ -197,6 +205,14 @@ TEST_F(OnScreen, AboutBoxClosesOnceWhetherByOkOrByTheStartWindowAndNotFromTheTit
         EXPECT_EQ(p.sound.played, std::vector<int>{app::SuonoUscita}) << byOk;
         EXPECT_TRUE(start->isVisible());
     }
+
+    // Another program's window taking the focus leaves the box open.
+    QTest::mouseClick(widget(*start, "cmdInfo"), Qt::LeftButton);
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(p.forms.isLoaded("frmInfo"));
 }
 
 TEST_F(OnScreen, EndButtonGoesBackToTheStartWindowAndTheWindowIsDeletedLater) {
@@ -205,9 +221,14 @@ TEST_F(OnScreen, EndButtonGoesBackToTheStartWindowAndTheWindowIsDeletedLater) {
     auto& f = openPractice(app::DaTe);
     QPointer<view::FormWindow> w = host.windowOf(f);
     QWidget* key = widget(f, "Cmd_7");
+    QWidget* box = widget(f, "txtFattori(0)");
+    auto* list = widget<QComboBox>(f, "CmbNPA");
     QTest::mouseClick(widget(f, "CmdEnd"), Qt::LeftButton);
-    // A click still on its way to the closed window goes nowhere.
+    // Clicks, keys and list presses still on their way to the closed window go nowhere.
     QTest::mouseClick(key, Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_5);
+    list->showPopup();
+    EXPECT_FALSE(list->view()->isVisible());
     EXPECT_FALSE(p.forms.isLoaded("frmProva"));
     EXPECT_TRUE(start->isVisible());
     EXPECT_TRUE(host.windowOf(*start)->isVisible());
