@@ -112,7 +112,7 @@ class FinestraEsercizio : public forms::Form {
     virtual void ScriviCifra() = 0;
     // ...then checked, and on to the next step.
     virtual void ProssimoPasso() = 0;
-    // Empties every cell of the board (and un-greys them).
+    // Empties every cell of the board.
     virtual void PulisciLavagna() = 0;
     // The board's rows that the print button copies into the print layout.
     virtual std::vector<const forms::ControlArray*> righeDaStampare() const = 0;

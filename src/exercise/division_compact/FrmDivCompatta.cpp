@@ -109,16 +109,22 @@ void FrmDivCompatta::Form_Load() {
     ingrigisciDividendo();
 }
 
-void FrmDivCompatta::PulisciLavagna() {
-    TxtDivisore.text.clear();
+void FrmDivCompatta::svuotaLavoro() {
     for (int i = 1; i <= 4; ++i) {
-        TxtDividendo[i].text.clear();
         txtCappello[i].text.clear();
         TxtQuoziente[i].text.clear();
         for (int k = 1; k <= 4; ++k)
             txtResto(k)[i].text.clear();
         for (int k = 0; k <= 4; ++k)
             RP(k)[i].text.clear();
+    }
+}
+
+void FrmDivCompatta::PulisciLavagna() {
+    TxtDivisore.text.clear();
+    svuotaLavoro();
+    for (int i = 1; i <= 4; ++i) {
+        TxtDividendo[i].text.clear();
         Cliccabile[i] = 0;
     }
     // The abandoned operation's dialogue ends with its board: no digit reaches a check now.
@@ -262,8 +268,6 @@ void FrmDivCompatta::CalcolaSoluzione(bool suonaPronto) {
     scriviSoluzione();
     Colonna = soluzione.CifreIniziali;
     IniziaEsecuzione();
-    // A four-step division leaves the keypad on even after "Ripeti", which does not touch it.
-    if (soluzione.passi == 4) Frame1.enabled = true;
 }
 
 void FrmDivCompatta::scriviSoluzione() {
@@ -281,16 +285,7 @@ void FrmDivCompatta::scriviSoluzione() {
 }
 
 void FrmDivCompatta::IniziaEsecuzione() {
-    if (MostraSoluzione == 0) {
-        for (int i = 1; i <= 4; ++i) {
-            txtCappello[i].text.clear();
-            TxtQuoziente[i].text.clear();
-            for (int k = 1; k <= 4; ++k)
-                txtResto(k)[i].text.clear();
-            for (int k = 0; k <= 4; ++k)
-                RP(k)[i].text.clear();
-        }
-    }
+    if (MostraSoluzione == 0) svuotaLavoro();
     for (int i = 1; i <= 4; ++i) {
         TxtQuoziente[i].enabled = false;
         for (int k = 1; k <= 4; ++k)

@@ -64,6 +64,8 @@ class FrmDivCompatta : public FinestraEsercizio, public LavagnaCompatta {
     void ScriviCifra() override;
     void ProssimoPasso() override;
     void PulisciLavagna() override;
+    // Empties everything the child writes: marks, quotient, remainders.
+    void svuotaLavoro();
     std::vector<const forms::ControlArray*> righeDaStampare() const override;
 
   private:

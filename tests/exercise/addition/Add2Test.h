@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 namespace add2_test {
 
+using app::DalComputer;
+using app::DaTe;
 using exercise::FrmAdd2;
 using testing_support::Program;
 
@@ -20,20 +23,18 @@ inline std::string riga(const forms::ControlArray& r) {
     return out;
 }
 
-// The one face shown, or "" when not exactly one is.
-inline std::string faccia(const FrmAdd2& w) {
-    std::string shown;
-    int n = 0;
-    for (const forms::Control* c : {&w.Image1, &w.Image2, &w.Image3, &w.Image4})
-        if (c->visible) {
-            shown = c->name();
-            ++n;
-        }
-    return n == 1 ? shown : "";
+// Carries, first addend, second addend, result: of the window or of its print layout.
+template <class F> std::string lavagna(const F& w) {
+    return riga(w.TxtRiporto) + " " + riga(w.TxtPrimoAdd) + " " + riga(w.TxtSecondoAdd) + " " +
+           riga(w.TxtSomma);
 }
 
-inline std::string fuoco(const FrmAdd2& w) {
-    return w.focus() != nullptr ? w.focus()->name() : "";
+// LblRisultato|lblScrivi|lblUao|the faces shown|errors|done|focus
+inline std::string stato(const FrmAdd2& w) {
+    std::string s = w.LblRisultato.text + "|" + w.lblScrivi.text + "|" + w.lblUao.text + "|";
+    for (const forms::Control* c : {&w.Image1, &w.Image2, &w.Image3, &w.Image4})
+        if (c->visible) s += c->name();
+    return s + "|" + w.lblErrori.text + "|" + w.lblFatte.text + "|" + (w.focus() ? w.focus()->name() : "");
 }
 
 // The whole program, with the window opened as the start window opens it.
@@ -45,27 +46,26 @@ struct Banco {
         return p.open<FrmAdd2>("frmAdd2");
     }
 
-    // Presses keypad digits as the mouse would; false if a key could not be pressed.
-    bool digita(FrmAdd2& w, const std::string& cifre) {
-        for (char c : cifre)
-            if (!p.click(w, std::string("Cmd_") + c)) return false;
+    // Presses controls as the mouse would: by name, "^name" opens a list, a number presses
+    // its digits on the keypad; "=text" puts text in the active entry box instead. False at
+    // the first control that cannot be pressed.
+    bool premi(FrmAdd2& w, const std::string& tasti) {
+        std::istringstream in(tasti);
+        for (std::string t; in >> t;) {
+            if (t[0] == '^') p.event(w.find(t.substr(1))->onDropDown);
+            if (t[0] == '=') w.txtFattori[w.Casella].text = t.substr(1);
+            const bool cifre = t[0] >= '0' && t[0] <= '9';
+            for (std::size_t i = 0; t[0] != '^' && t[0] != '=' && i < (cifre ? t.size() : 1); ++i)
+                if (!p.click(w, cifre ? "Cmd_" + t.substr(i, 1) : t)) return false;
+        }
         return true;
     }
 
-    // Child mode: types both operands into their boxes and presses "OK".
-    void inserisci(FrmAdd2& w, const std::string& primo, const std::string& secondo) {
-        ASSERT_TRUE(p.click(w, "txtFattori(0)"));
-        ASSERT_TRUE(digita(w, primo));
-        ASSERT_TRUE(p.click(w, "txtFattori(1)"));
-        ASSERT_TRUE(digita(w, secondo));
-        ASSERT_TRUE(p.click(w, "CmdVai"));
-    }
-
-    // Child mode in plain (unguided) or guided mode, with a + b set up.
-    FrmAdd2& operazione(const std::string& a, const std::string& b, bool guidato) {
+    // Child mode, plain or guided: a + b typed and "OK" pressed.
+    FrmAdd2& operazione(const std::string& a, const std::string& b, bool guidato = false) {
         FrmAdd2& w = apri(app::DaTe);
         w.Check2.checked = guidato;
-        inserisci(w, a, b);
+        EXPECT_TRUE(premi(w, "txtFattori(0) " + a + " txtFattori(1) " + b + " CmdVai"));
         return w;
     }
 };

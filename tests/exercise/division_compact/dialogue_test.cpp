@@ -1,213 +1,166 @@
 #include "DivCompatta.h"
 
 #include <array>
+#include <map>
+#include <vector>
 
-using div_compatta_test::Finestra;
-using exercise::FrmDivCompatta;
+using namespace div_compatta_test;
 
 namespace {
 
-// What a perfect child answers, worked out here by long division: the dividend digit that
-// ends the first partial dividend, then for each step the quotient digit, the remainder
-// from its units digit and, but for the last step, the digit brought down.
-struct Risposte {
-    int cella = 0;
-    std::array<char, 16> cifre{};
-    int quante = 0;
-};
-
-Risposte risposte(int dividendo, int divisore) {
-    Risposte r;
-    const std::string testo = std::to_string(dividendo);
-    int parziale = 0;
-    while (parziale < divisore)
-        parziale = parziale * 10 + (testo[static_cast<std::size_t>(r.cella++)] - '0');
-    for (std::size_t pos = static_cast<std::size_t>(r.cella);; ++pos) {
-        const int resto = parziale % divisore;
-        r.cifre[static_cast<std::size_t>(r.quante++)] = static_cast<char>('0' + parziale / divisore);
-        r.cifre[static_cast<std::size_t>(r.quante++)] = static_cast<char>('0' + resto % 10);
-        if (resto >= 10) r.cifre[static_cast<std::size_t>(r.quante++)] = static_cast<char>('0' + resto / 10);
-        if (pos == testo.size()) break;
-        r.cifre[static_cast<std::size_t>(r.quante++)] = testo[pos];
-        parziale = resto * 10 + (testo[pos] - '0');
-    }
-    return r;
-}
-
-std::string letta(const forms::ControlArray& r) {
-    std::string s;
-    for (int i = 1; i <= 4; ++i)
-        s += r[i].text;
+// The borrow marks in rows RP0, RP1 and RP2, then the dividend and remainder row 1, 'g' where greyed.
+std::string segni(const FrmDivCompatta& f) {
+    std::string s = riga(f.RP2, riga(f.RP1, riga(f.RP0) + "/") + "/") + " ";
+    for (const forms::ControlArray* r : {&f.TxtDividendo, &f.txtResto1})
+        for (int i = 1; i <= 4; ++i)
+            s += (*r)[i].enabled ? 'e' : 'g';
     return s;
 }
 
-// Sets the pair up as typed operands, straight through the handlers: the sweeps are long.
-void imposta(Finestra& w, int dividendo, int divisore) {
-    FrmDivCompatta& f = *w.finestra;
-    f.txtFattori[0].text = std::to_string(dividendo);
-    f.txtFattori[1].text = std::to_string(divisore);
-    f.CmdInserisci_Click();
+// What a child who never errs reads: the line under the board after "OK", then after the click and
+// after each digit but the last the result line and, past the '|', the hint or the exclamation
+// (only one of the two is ever shown); at the end, the marks.
+TEST(DivCompattaSuggerimenti, EachStepSaysWhatComesNextAndMarksItsBorrows) {
+    const std::string T = "Che cifra devo trasferire ?|", Q = "Bravo. Quoziente ?|",
+                      R = "Bravo. Quanto è il resto ?|", BT = "Bravo. " + T,
+                      N = "..../..../.... eeeeeeee"; // no marks, nothing greyed
+    // clang-format off
+    struct Caso { int dividendo, divisore; bool guidato; std::vector<std::string> passi; std::string segni; };
+    const Caso casi[] = {
+        {7, 3, true, {"Clicca sulla prima cifra.", " 7: 3= 2|Scrivi  2", " 2x 3= 6 al 7 -->  1|Scrivi  1"}, N},
+        {75, 3, true, {"Clicca sulla prima cifra.", " 7: 3= 2|Scrivi  2", " 2x 3= 6 al 7 -->  1|Scrivi  1",
+          T + "Scrivi  5", " 15: 3= 5|Scrivi  5", " 5x 3= 15 al  15 -->  0|Scrivi  0"}, N},
+        // One blank after "allo".
+        {408, 4, true, {"Clicca sulla prima cifra.", " 4: 4= 1|Scrivi  1", " 1x 4= 4 al 4 -->  0|Scrivi  0",
+          T + "Scrivi  0", " 0: 4= 0|Scrivi  0", " 0x 4= 0 allo 0 -->  0|Scrivi  0", T + "Scrivi  8",
+          " 8: 4= 2|Scrivi  2", " 2x 4= 8 all' 8 -->  0|Scrivi  0"}, N},
+        {1000, 7, true, {"Clicca sulla seconda cifra.", " 10: 7= 1|Scrivi  1", " 1x 7= 7 al 10 -->  3|Scrivi  3",
+          T + "Scrivi  0", " 30: 7= 4|Scrivi  4", " 4x 7= 28 al  30 -->  2|Scrivi  2", T + "Scrivi  0",
+          " 20: 7= 2|Scrivi  2", " 2x 7= 14 al  20 -->  6|Scrivi  6"}, N},
+        // A first partial dividend of 8 takes "all'", with no blank before the number.
+        {845, 7, true, {"Clicca sulla prima cifra.", " 8: 7= 1|Scrivi  1", " 1x 7= 7 all'8 -->  1|Scrivi  1",
+          T + "Scrivi  4", " 14: 7= 2|Scrivi  2", " 2x 7= 14 al  14 -->  0|Scrivi  0", T + "Scrivi  5",
+          " 5: 7= 0|Scrivi  0", " 0x 7= 0 al  5 -->  5|Scrivi  5"}, N},
+        // A later partial dividend from 80 to 89 takes "all'" too, with a blank before the number.
+        {175, 9, true, {"Clicca sulla seconda cifra.", " 17: 9= 1|Scrivi  1", " 1x 9= 9 al 17 -->  8|Scrivi  8",
+          T + "Scrivi  5", " 85: 9= 9|Scrivi  9", " 9x 9= 81 all' 85 -->  4|Scrivi  4"}, N},
+        // Two-digit divisors: the units column, borrowing tens marked in red, then the tens column.
+        {92, 13, true, {"Clicca sulla seconda cifra.", " 92: 13= 7|Scrivi  7", " 7x3= 21 al  22 --> 1|Scrivi 1"},
+         " 7 22../..../.... ggeeeeee"},
+        {125, 13, true, {"Clicca sulla terza cifra.", " 125: 13= 9|Scrivi  9", " 9x3= 27 al  35 --> 8|Scrivi 8"},
+         ". 9 35./..../.... gggeeeee"},
+        {95, 12, true, {"Clicca sulla seconda cifra.", " 95: 12= 7|Scrivi  7", " 7x2= 14 al  15 --> 1|Scrivi 1",
+          " 7x1= 7 all' 8 --> 1|Scrivi 1"}, " 8 15../..../.... ggeeeeee"},
+        {100, 10, true, {"Clicca sulla seconda cifra.", " 10: 10= 1|Scrivi  1", " 1x0= 0 allo 0 --> 0|Scrivi 0",
+          T + "Scrivi  0", " 0: 10= 0|Scrivi  0", " 0x0= 0 allo 0 --> 0|Scrivi 0"}, N},
+        {1000, 99, true, {"Clicca sulla terza cifra.", " 100: 99= 1|Scrivi  1", " 1x9= 9 al  10 --> 1|Scrivi 1",
+          T + "Scrivi  0", " 10: 99= 0|Scrivi  0", " 0x9= 0 allo 0 --> 0|Scrivi 0", " 0x9= 0 all' 1 --> 1|Scrivi 1"},
+         ". 9 10./..../.... gggeeeee"},
+        // A tens column read from 80 to 89 takes "all'".
+        {875, 96, true, {"Clicca sulla terza cifra.", " 875: 96= 9|Scrivi  9", " 9x6= 54 al  55 --> 1|Scrivi 1",
+          " 9x9= 81 all' 82 --> 1|Scrivi 1"}, ". 82 55./..../.... gggeeeee"},
+        // Step 2 marks its borrow over remainder row 1 and the digit brought down.
+        {845, 23, true, {"Clicca sulla seconda cifra.", " 84: 23= 3|Scrivi  3", " 3x3= 9 al  14 --> 5|Scrivi 5",
+          " 3x2= 6 al  7 --> 1|Scrivi 1", T + "Scrivi  5", " 155: 23= 6|Scrivi  6", " 6x3= 18 al  25 --> 7|Scrivi 7",
+          " 6x2= 12 al  13 --> 1|Scrivi 1"}, " 7 14../. 13 25./.... ggeeggge"},
+        {845, 23, false, {"Clicca sulla cifra scelta.", Q + "uaoo!", R + "uao!", "Bravo|uaoo!", BT + "uaoo!",
+          Q + "uaoo!", R + "uaoo!", "Bravo|uaoo!"}, N},
+    };
+    // clang-format on
+    for (const Caso& c : casi) {
+        Finestra w;
+        FrmDivCompatta& f = w.apri(app::DaTe);
+        const AMano a = aMano(c.dividendo, c.divisore);
+        SCOPED_TRACE(std::to_string(c.dividendo) + ":" + std::to_string(c.divisore));
+        w.scrivi(std::to_string(c.dividendo), std::to_string(c.divisore), c.guidato);
+        std::vector<std::string> passi{f.lblScrivi.text};
+        ASSERT_TRUE(w.clicca(a.cella));
+        for (const char cifra : a.cifre) {
+            passi.push_back(f.LblRisultato.text + "|" + f.lblScrivi.text + f.lblUao.text);
+            ASSERT_TRUE(w.premi(cifra));
+        }
+        EXPECT_EQ(passi, c.passi);
+        EXPECT_EQ(segni(f), c.segni);
+        EXPECT_EQ(lavagna(f), a.lavagna); // the marks '^' and 'v' written on the way
+    }
 }
 
-struct DivCompattaDialogo : ::testing::TestWithParam<bool> {};
-
-// Every accepted pair, worked by a child who never errs.
-TEST_P(DivCompattaDialogo, PerfectChildFinishesEveryDivisionWithTheTrueResult) {
-    const bool guidato = GetParam();
-    Finestra w;
-    FrmDivCompatta& f = w.apri(app::DaTe);
-    f.Check2.checked = guidato;
-    auto& suoni = w.p.sound.played;
-    int eseguite = 0;
-    for (int dividendo = 1; dividendo <= 9999; ++dividendo) {
-        for (int divisore = 1; divisore <= 99 && divisore <= dividendo; ++divisore) {
-            suoni.clear();
-            imposta(w, dividendo, divisore);
-            ASSERT_EQ(w.p.m.ChiSceglie, app::InEsecuzione);
-            const Risposte r = risposte(dividendo, divisore);
-
-            f.TxtDividendo_Click(r.cella);
-            ASSERT_EQ(f.TastierinoAttivo, 1) << dividendo << ":" << divisore;
-            ASSERT_EQ(suoni.back(), app::SuonoBravo);
-            if (guidato) {
-                ASSERT_EQ(f.lblScrivi.text.back(), r.cifre[0]) << dividendo << ":" << divisore;
+// "Soluzione" before the click, after it and after each digit but the last, every digit wrong
+// first: the whole board without marks, no question open, the counters as they were.
+TEST(DivCompattaSoluzione, ShowsTheWholeDivisionAtAnyPoint) {
+    for (const bool guidato : {false, true}) {
+        for (const auto& [dividendo, divisore] :
+             {std::pair{9999, 1}, {845, 23}, {1000, 99}, {7, 7}, {1005, 5}}) {
+            const AMano a = aMano(dividendo, divisore);
+            for (std::size_t fermata = 0; fermata <= a.cifre.size(); ++fermata) {
+                Finestra w;
+                FrmDivCompatta& f = w.apri(app::DaTe);
+                SCOPED_TRACE(std::to_string(dividendo) + ":" + std::to_string(divisore) +
+                             (guidato ? " guided " : " ") + std::to_string(fermata));
+                w.scrivi(std::to_string(dividendo), std::to_string(divisore), guidato);
+                ASSERT_TRUE(fermata == 0 || w.clicca(a.cella));
+                for (std::size_t e = 0; e + 1 < fermata; ++e)
+                    ASSERT_TRUE(w.premi(a.cifre[e] == '9' ? '8' : '9') && w.premi(a.cifre[e]));
+                const int errori = w.p.m.NumErrori;
+                EXPECT_EQ(errori, guidato || fermata == 0 ? 0 : int(fermata) - 1);
+                w.p.sound.played.clear();
+                ASSERT_TRUE(w.p.click(f, "CmdAiuto"));
+                std::string marchi;
+                for (int k = 0; k <= 4; ++k)
+                    marchi = riga(f.RP(k), marchi);
+                // The dividend's digits enabled, borrows or not, the cells after it greyed.
+                const std::string cifre = std::string(std::to_string(dividendo).size(), 'e') + "ggggg";
+                EXPECT_EQ(stato(f) + lavagna(f) + marchi,
+                          "-++-1" + cifre.substr(0, 5) + "|Fatto||" + a.lavagna + std::string(20, '.'));
+                EXPECT_EQ(f.Cliccabile, (std::array<int, 6>{}));
+                EXPECT_EQ(f.focus(), &f.CmdRipeti);
+                EXPECT_EQ(w.p.sound.played, std::vector<int>{app::SuonoPronto});
+                EXPECT_EQ(w.p.m.NumErrori - errori + w.p.m.NumEseguite + f.TastierinoAttivo, 0);
+                EXPECT_TRUE(w.clicca(a.cella)); // answers nothing
+                EXPECT_EQ(stato(f), "-++-1" + cifre.substr(0, 5) + "|Fatto||");
+                // "Ripeti" sets the operation up again, on a keypad that is on.
+                ASSERT_TRUE(w.p.click(f, "CmdRipeti"));
+                EXPECT_EQ(stato(f).substr(0, 4) + lavagna(f), "+++-.... .... .... .... .... ....");
             }
-
-            for (int e = 0; e < r.quante; ++e) {
-                const char cifra = r.cifre[static_cast<std::size_t>(e)];
-                forms::Control* cella = f.focus();
-                // The cell the digit goes into is the one the child sees marked.
-                ASSERT_TRUE(cella != nullptr && cella->kind() == forms::ControlKind::Cell);
-                ASSERT_TRUE(cella->text.empty() && cella->enabled)
-                    << dividendo << ":" << divisore << " #" << e;
-                f.Cmd_Click(cifra - '0');
-                ASSERT_EQ(cella->text, std::string(1, cifra)) << dividendo << ":" << divisore << " #" << e;
-                if (e + 1 < r.quante) {
-                    ASSERT_TRUE(f.Image2.visible) << dividendo << ":" << divisore << " #" << e;
-                    ASSERT_EQ(suoni.back(), app::SuonoBravo);
-                    if (guidato) {
-                        ASSERT_EQ(f.lblScrivi.text.compare(0, 7, "Scrivi "), 0);
-                        ASSERT_EQ(f.lblScrivi.text.back(), r.cifre[static_cast<std::size_t>(e + 1)])
-                            << dividendo << ":" << divisore << " #" << e;
-                    }
-                }
-            }
-            ASSERT_EQ(f.LblRisultato.text, "Bravissimo") << dividendo << ":" << divisore;
-            ASSERT_EQ(f.lblScrivi.text, "hai finito");
-            ASSERT_EQ(f.lblUao.text, "uaooo!");
-            ASSERT_TRUE(f.Image3.visible);
-            ASSERT_EQ(suoni.back(), app::SuonoFinito);
-            ASSERT_EQ(f.focus(), &f.CmdInserisci);
-            ASSERT_EQ(letta(f.TxtQuoziente), std::to_string(dividendo / divisore));
-            ASSERT_EQ(letta(f.txtResto(f.soluzione.passi)), std::to_string(dividendo % divisore));
-            if (!guidato) ++eseguite;
-            ASSERT_EQ(w.p.m.NumEseguite, eseguite);
-            ASSERT_EQ(w.p.m.NumErrori, 0);
-            // Over: the keypad is off and no dividend digit answers any more.
-            ASSERT_FALSE(f.Frame1.enabled);
-            for (int i = 1; i <= 4; ++i)
-                ASSERT_EQ(f.Cliccabile[i], 0);
         }
     }
-    EXPECT_EQ(w.p.m.NumEseguite, guidato ? 0 : 985050);
-    EXPECT_EQ(f.lblFatte.text, guidato ? " 0" : " 985050");
 }
 
-INSTANTIATE_TEST_SUITE_P(Modi, DivCompattaDialogo, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Guidato" : "Libero"; });
+// Prints, and checks that the page holds every cell of the board as it stands, the mark rows empty.
+void stampa(Finestra& w) {
+    const std::size_t pagine = w.p.printer.pages.size();
+    ASSERT_TRUE(w.p.click(*w.finestra, "cmdStampa"));
+    ASSERT_EQ(w.p.printer.pages.size(), pagine + 1);
+    const std::map<std::string, std::string>& pagina = w.p.printer.pages.back();
+    for (const forms::Control* c : w.finestra->controls()) {
+        if (c->kind() != forms::ControlKind::Cell) continue;
+        ASSERT_EQ(pagina.count(c->name()), 1u) << c->name();
+        EXPECT_EQ(pagina.at(c->name()), c->name().rfind("RP", 0) == 0 ? "" : c->text) << c->name();
+    }
+}
 
-TEST(DivCompattaDialogoFine, AfterTheEndDigitsAndClicksDoNothing) {
+// Guided 845 : 23 with its borrows marked; 9999 : 1 solved, then 7 : 7 just set up, whose page keeps
+// nothing of the one before.
+TEST(DivCompattaStampa, PrintsTheBoardAsItStandsWithoutMarks) {
     Finestra w;
     FrmDivCompatta& f = w.apri(app::DaTe);
-    w.inserisci("845", "23", false);
+    w.scrivi("845", "23", true);
     ASSERT_TRUE(w.clicca(2));
-    for (char c : std::string("3515671"))
+    for (char c : std::string("35156"))
         ASSERT_TRUE(w.premi(c));
-    ASSERT_EQ(f.LblRisultato.text, "Bravissimo");
-    const std::vector<int> suoni = w.p.sound.played;
-    for (char c = '0'; c <= '9'; ++c)
-        EXPECT_FALSE(w.premi(c));
-    EXPECT_FALSE(w.p.click(f, "CmdAiuto"));
-    for (int i = 1; i <= 4; ++i)
-        EXPECT_TRUE(w.clicca(i)); // still shown and enabled, but no longer asked
-    // Even a digit that reached the handler finds no question open.
-    w.p.event([&] { f.Cmd_Click(1); });
-    EXPECT_EQ(f.LblRisultato.text, "Bravissimo");
-    EXPECT_EQ(w.p.sound.played, suoni);
-    EXPECT_EQ(w.p.m.NumEseguite, 1);
-    EXPECT_EQ(w.p.m.NumErrori, 0);
-    EXPECT_EQ(div_compatta_test::riga(f.txtResto2), "17..");
-}
-
-// Modes of the wrong-answer sweep: which of them count an error.
-enum Modo { ContatoLibero, Guidato, DopoRipeti };
-
-TEST(DivCompattaErrori, EveryWrongAnswerIsRefusedErasedAndCountedOnlyWhenItCounts) {
-    Finestra w;
-    FrmDivCompatta& f = w.apri(app::DaTe);
-    auto& suoni = w.p.sound.played;
-    int errori = 0, eseguite = 0, coppie = 0;
-    for (int dividendo = 7; dividendo <= 9999; dividendo += 7) {
-        for (int divisore = 1; divisore <= 99 && divisore <= dividendo; ++divisore) {
-            const Modo modo = static_cast<Modo>(coppie++ % 3);
-            f.Check2.checked = modo == Guidato;
-            suoni.clear();
-            imposta(w, dividendo, divisore);
-            if (modo == DopoRipeti) f.CmdRipeti_Click();
-            const bool conta = modo == ContatoLibero;
-            const Risposte r = risposte(dividendo, divisore);
-            const std::string domanda = f.lblScrivi.text;
-
-            // A click on any other dividend cell, empty ones beyond the dividend included.
-            for (int i = 1; i <= 4; ++i) {
-                if (i == r.cella) continue;
-                f.TxtDividendo_Click(i);
-                if (conta) ++errori;
-                ASSERT_EQ(w.p.m.NumErrori, errori) << dividendo << ":" << divisore << " cell " << i;
-                ASSERT_TRUE(f.Image4.visible);
-                ASSERT_EQ(suoni.back(), app::SuonoErrore);
-                ASSERT_EQ(f.TastierinoAttivo, 0);
-                ASSERT_EQ(f.LblRisultato.text,
-                          modo == Guidato ? "Quante cifre del dividendo devo considerare ?" : "Riprova");
-                ASSERT_EQ(f.lblScrivi.text, modo == Guidato ? domanda : "");
-            }
-            f.TxtDividendo_Click(r.cella);
-            ASSERT_EQ(f.TastierinoAttivo, 1);
-
-            for (int e = 0; e < r.quante; ++e) {
-                const char giusta = r.cifre[static_cast<std::size_t>(e)];
-                forms::Control* cella = f.focus();
-                for (char cifra = '0'; cifra <= '9'; ++cifra) {
-                    if (cifra == giusta) continue;
-                    const std::string risultato = f.LblRisultato.text;
-                    const std::string scrivi = f.lblScrivi.text;
-                    f.Cmd_Click(cifra - '0');
-                    if (conta) ++errori;
-                    ASSERT_EQ(w.p.m.NumErrori, errori)
-                        << dividendo << ":" << divisore << " #" << e << " " << cifra;
-                    ASSERT_EQ(f.focus(), cella);
-                    ASSERT_EQ(cella->text, "");
-                    ASSERT_TRUE(f.Image4.visible);
-                    ASSERT_EQ(suoni.back(), app::SuonoErrore);
-                    if (modo == Guidato) {
-                        ASSERT_EQ(f.LblRisultato.text, risultato);
-                        ASSERT_EQ(f.lblScrivi.text, scrivi);
-                    } else {
-                        ASSERT_EQ(f.LblRisultato.text, "Riprova");
-                        ASSERT_EQ(f.lblUao.text, "ops!");
-                        ASSERT_EQ(f.lblScrivi.text, "");
-                    }
-                }
-                f.Cmd_Click(giusta - '0');
-                ASSERT_EQ(cella->text, std::string(1, giusta)) << dividendo << ":" << divisore << " #" << e;
-            }
-            ASSERT_EQ(f.LblRisultato.text, "Bravissimo") << dividendo << ":" << divisore;
-            if (conta) ++eseguite;
-            ASSERT_EQ(w.p.m.NumEseguite, eseguite);
-        }
-    }
-    EXPECT_EQ(f.lblErrori.text, app::numeroTesto(errori));
-    EXPECT_GT(errori, 0);
+    ASSERT_EQ(f.RP1[3].text, " 25");
+    const std::string prima = stato(f) + lavagna(f) + riga(f.RP1);
+    w.p.sound.played.clear();
+    stampa(w);
+    // Printing leaves the window as it was, and its layout unseen.
+    EXPECT_EQ(stato(f) + lavagna(f) + riga(f.RP1), prima);
+    EXPECT_TRUE(w.p.sound.played.empty());
+    EXPECT_FALSE(w.p.forms.get<exercise::FrmDivCompattaBis>("frmDivCompatta_bis").isVisible());
+    w.scrivi("9999", "1", false);
+    ASSERT_TRUE(w.p.click(f, "CmdAiuto"));
+    stampa(w);
+    w.scrivi("7", "7", false);
+    stampa(w);
 }
 
 } // namespace

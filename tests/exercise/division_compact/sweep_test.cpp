@@ -1,0 +1,134 @@
+#include "DivCompatta.h"
+
+#include "exercise/division_compact/SoluzioneCompatta.h"
+
+#include <tuple>
+
+using namespace div_compatta_test;
+using exercise::risolviDivisioneCompatta;
+
+namespace {
+
+// The solver's finished board, written as lavagna() writes the window's.
+std::string lavagnaRisolta(const exercise::SoluzioneCompatta& s) {
+    std::string t = ".... .... .... .... .... ....";
+    for (std::size_t i = 1; i <= 4; ++i) {
+        t[i - 1] = s.cappello[i] ? s.cappello[i] : '.';
+        t[4 + i] = int(i) <= s.passi ? static_cast<char>('0' + s.Quoziente[i]) : '.';
+        for (std::size_t k = 1; k <= 4; ++k)
+            t[5 * k + 4 + i] = s.righeResto[k][i] ? s.righeResto[k][i] : '.';
+    }
+    return t;
+}
+
+TEST(DivCompattaSolver, WorkedExamplesFillTheBoardCellByCell) {
+    const std::tuple<int, int, const char*> esempi[] = {
+        {1000, 7, "^^vv 142. .30. .20. .6.. ...."},  {9999, 99, "^^vv 101. .09. .99. .0.. ...."},
+        {105, 5, "^^v. 21.. .05. .0.. .... ...."},   {100, 10, "^^v. 10.. .00. .0.. .... ...."},
+        {1000, 99, "^^^v 10.. ..10 .10. .... ...."}, {9999, 1, "^vvv 9999 09.. 09.. 09.. 0..."},
+        {1005, 5, "^^vv 201. .00. .05. .0.. ...."},  {845, 23, "^^v. 36.. 155. 17.. .... ...."}};
+    for (const auto& [dividendo, divisore, attesa] : esempi) {
+        EXPECT_EQ(lavagnaRisolta(*risolviDivisioneCompatta(dividendo, divisore)), attesa) << dividendo;
+        EXPECT_EQ(aMano(dividendo, divisore).lavagna, attesa) << dividendo; // the sweeps' own answers
+    }
+    for (const auto& [dividendo, divisore] :
+         {std::pair{0, 0}, {5, 0}, {1, 9}, {100, 100}, {10000, 7}, {-5, 1}})
+        EXPECT_FALSE(risolviDivisioneCompatta(dividendo, divisore)) << dividendo << ":" << divisore;
+}
+
+// Every accepted pair: the solver's board, then a child in a plain window and in a guided one.
+// Where the dividend is a multiple of 7, the child first tries every wrong answer in one of the
+// windows, taking turns; half of those pairs in the plain window follow "Ripeti". Only the plain
+// window counts, and only what is not repeated.
+TEST(DivCompattaSweep, EveryAcceptedPairIsSolvedAndWorkedThroughInBothModes) {
+    Finestra finestre[2];
+    for (int g = 0; g < 2; ++g)
+        finestre[g].apri(app::DaTe).Check2.checked = g == 1;
+    int eseguite = 0;
+    for (int dividendo = 1; dividendo <= 9999; ++dividendo) {
+        for (int divisore = 1; divisore <= 99 && divisore <= dividendo; ++divisore) {
+            const auto op = [&] { return std::to_string(dividendo) + ":" + std::to_string(divisore) + " "; };
+            const std::string veri =
+                std::to_string(dividendo / divisore) + ":" + std::to_string(dividendo % divisore);
+            const AMano a = aMano(dividendo, divisore);
+            const auto s = risolviDivisioneCompatta(dividendo, divisore);
+            ASSERT_TRUE(s) << op();
+            ASSERT_EQ(s->CifreIniziali, a.cella) << op();
+            ASSERT_EQ(lavagnaRisolta(*s), a.lavagna) << op();
+            ASSERT_EQ(a.lavagna.substr(5, std::size_t(s->passi)) + ":" + std::to_string(s->Resto[s->passi]),
+                      veri);
+            for (int k = 1; k <= s->passi; ++k)
+                ASSERT_EQ(s->ColonnaResto[k], a.cella) << op();
+
+            const int sbaglia = dividendo % 7 != 0 ? -1 : dividendo / 7 % 2; // the window that errs
+            const bool ripeti = sbaglia == 0 && divisore % 2 == 0;
+            for (int g = 0; g < 2; ++g) {
+                FrmDivCompatta& f = *finestre[g].finestra;
+                app::Module1& m = finestre[g].p.m;
+                std::vector<int>& suoni = finestre[g].p.sound.played;
+                suoni.clear();
+                // Typed operands, straight through the handlers: the sweep is long.
+                f.txtFattori[0].text = std::to_string(dividendo);
+                f.txtFattori[1].text = std::to_string(divisore);
+                f.CmdInserisci_Click();
+                if (g == 0 && ripeti) f.CmdRipeti_Click();
+                const bool conta = g == 0 && !ripeti;
+                int errori = m.NumErrori;
+                // Each wrong answer: counted only when it counts, the sad face, sound 103, the question open.
+                const auto sbagliata = [&] {
+                    errori += conta;
+                    return m.NumErrori == errori && f.Image4.visible && suoni.back() == app::SuonoErrore;
+                };
+                // A click on any other dividend cell, empty ones beyond the dividend included.
+                for (int i = 1; i <= 4 && g == sbaglia; ++i) {
+                    if (i == a.cella) continue;
+                    f.TxtDividendo_Click(i);
+                    ASSERT_TRUE(sbagliata() && f.TastierinoAttivo == 0) << op() << "cell " << i;
+                }
+                f.TxtDividendo_Click(a.cella);
+                for (std::size_t e = 0; e < a.cifre.size(); ++e) {
+                    const char giusta = a.cifre[e];
+                    ASSERT_TRUE(f.Image2.visible && suoni.back() == app::SuonoBravo) << op() << e;
+                    // The digit goes into the cell the child sees marked.
+                    forms::Control* cella = f.focus();
+                    ASSERT_TRUE(cella && cella->kind() == forms::ControlKind::Cell && cella->enabled &&
+                                cella->text.empty())
+                        << op() << e;
+                    const std::string prima = g == sbaglia ? lavagna(f) : "";
+                    for (char c = '0'; c <= '9' && g == sbaglia; ++c) {
+                        if (c == giusta) continue;
+                        f.Cmd_Click(c - '0');
+                        ASSERT_TRUE(sbagliata() && f.focus() == cella && cella->text.empty())
+                            << op() << e << c;
+                    }
+                    // Only the wrong digit's own cell is erased: the right units digit of a two-digit
+                    // remainder stays beside a wrong tens digit.
+                    ASSERT_TRUE(g != sbaglia || lavagna(f) == prima) << op() << e;
+                    // Guided, the hint ends with the digit to write next.
+                    ASSERT_TRUE(g == 0 || (f.lblScrivi.text.rfind("Scrivi ", 0) == 0 &&
+                                           f.lblScrivi.text.back() == giusta))
+                        << op() << e << f.lblScrivi.text;
+                    f.Cmd_Click(giusta - '0');
+                    ASSERT_EQ(cella->text, std::string(1, giusta)) << op() << e;
+                }
+                ASSERT_TRUE(f.LblRisultato.text == "Bravissimo" && f.lblScrivi.text == "hai finito" &&
+                            f.lblUao.text == "uaooo!" && f.Image3.visible && suoni.back() == app::SuonoFinito)
+                    << op();
+                eseguite += conta;
+                ASSERT_EQ(finestre[0].p.m.NumEseguite, eseguite) << op();
+                // Over: neither a digit nor a click answers any more.
+                const std::size_t suonati = suoni.size();
+                f.Cmd_Click(a.cifre.back() - '0');
+                f.TxtDividendo_Click(a.cella);
+                ASSERT_TRUE(suoni.size() == suonati && !f.Frame1.enabled && m.NumErrori == errori) << op();
+                std::string scritti = riga(f.TxtQuoziente) + ":" + riga(f.txtResto(s->passi));
+                std::erase(scritti, '.');
+                ASSERT_EQ(scritti, veri);
+            }
+        }
+    }
+    EXPECT_EQ(finestre[0].finestra->lblErrori.text, app::numeroTesto(finestre[0].p.m.NumErrori));
+    EXPECT_GT(finestre[0].p.m.NumErrori, 0);
+}
+
+} // namespace
