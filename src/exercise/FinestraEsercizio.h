@@ -92,13 +92,13 @@ class FinestraEsercizio : public forms::Form {
     void Form_Load() override;
     void Timer1_Timer();
     void CmdEnd_Click();
-    void txtFattori_Click(int index);
+    virtual void txtFattori_Click(int index);
     void txtFattori_Change(int index);
     void backspace_Click();
     void Cmd_Click(int digit);
-    void Cmb_DropDown(int row);
+    virtual void Cmb_DropDown(int row);
     void Cmb_Click(int row);
-    void cmdStampa_Click();
+    virtual void cmdStampa_Click();
 
     // The window's own operation.
     virtual void CmdVai_Click() = 0;

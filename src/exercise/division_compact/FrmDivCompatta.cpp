@@ -83,12 +83,6 @@ FrmDivCompatta::FrmDivCompatta(app::Module1& m)
         TxtDividendo[i].onClick = [this, i] { TxtDividendo_Click(i); };
     for (int i = 1; i <= 4; ++i)
         TxtDividendo[i].hand();
-    // This window's own steps where the template's differ.
-    for (int i = 0; i < 2; ++i) {
-        txtFattori[i].onClick = [this, i] { txtFattori_Click(i); };
-        lista(i).onDropDown = [this, i] { Cmb_DropDown(i); };
-    }
-    cmdStampa.onClick = [this] { cmdStampa_Click(); };
 }
 
 bool FrmDivCompatta::operandiValidi() const {

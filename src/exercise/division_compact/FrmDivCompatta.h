@@ -47,13 +47,13 @@ class FrmDivCompatta : public FinestraEsercizio, public LavagnaCompatta {
     int Riporto = 0;      // tens borrowed in the guided units column of a two-digit divisor
 
     void Form_Load() override;
-    void txtFattori_Click(int index);
-    void Cmb_DropDown(int row);
+    void txtFattori_Click(int index) override;
+    void Cmb_DropDown(int row) override;
     void Check2_Click() override;
     void CmdInserisci_Click();
     void CmdRipeti_Click();
     void CmdAiuto_Click();
-    void cmdStampa_Click();
+    void cmdStampa_Click() override;
     void TxtDividendo_Click(int index);
 
     void CmdVai_Click() override { CmdInserisci_Click(); }
