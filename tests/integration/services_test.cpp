@@ -25,17 +25,8 @@ using namespace testing_support;
 
 namespace {
 
-// The whole program's services, but real sound.
-struct RealSound {
-    platform::QtSoundPlayer sound;
-    platform::QtResources resources;
-    FakePrinter printer;
-    ScriptedRandom random;
-    FakeEnvironment environment;
-    platform::Services services{sound, resources, printer, random, environment};
-    forms::FormRegistry forms;
-    app::Module1 m{forms, services};
-};
+// The whole program, with real sound.
+using RealSound = BasicProgram<platform::QtSoundPlayer, platform::QtResources>;
 
 // Peak distance from silence in a recording of unsigned 8-bit samples.
 int peak(const QByteArray& raw) {

@@ -2,7 +2,7 @@
 
 namespace testing_support {
 
-bool Program::click(forms::Form& form, const std::string& control) {
+bool click(forms::FormRegistry& forms, forms::Form& form, const std::string& control) {
     forms::Control* c = form.find(control);
     if (c == nullptr || !c->isShown() || !c->isEnabled()) return false;
     forms.run([c] {
