@@ -1,5 +1,5 @@
 #include "app/Module1.h"
-#include "exercise/addition/FrmAdd2.h"
+#include "exercise/FinestraEsercizio.h"
 #include "platform/qt/QtResources.h"
 #include "platform/qt/QtSoundPlayer.h"
 #include "support/Fakes.h"
@@ -182,24 +182,35 @@ int darkPixels(const QImage& page) {
     return dark;
 }
 
-TEST(Printing, TheAdditionPrintedOnTheDefaultPrinterShowsItsDigits) {
-    Program p;
-    p.m.ChiSceglie = app::DaTe;
-    auto& f = p.open<exercise::FrmAdd2>("frmAdd2");
-    forms::Form& layout = p.forms.load("frmAdd2_bis");
-    const QImage empty = printedPage(layout); // signs and bar only
-    ASSERT_FALSE(empty.isNull());
+// Each window's solved operation, printed on the default printer, shows its digits.
+TEST(Printing, ASolvedOperationPrintedOnTheDefaultPrinterShowsItsDigits) {
+    struct Case {
+        const char* window;
+        const char* layout;
+        const char* a;
+        const char* b;
+        const char* lastCell; // a cell that only the solution fills
+        int digitsMore;       // digits the solution adds to the page
+    };
+    for (const Case& c : {Case{"frmAdd2", "frmAdd2_bis", "9847", "3856", "TxtSomma(4)", 16},
+                          Case{"frmDivCompatta", "frmDivCompatta_bis", "9999", "7", "txtResto4(1)", 12}}) {
+        Program p;
+        p.m.ChiSceglie = app::DaTe;
+        auto& f = p.open<exercise::FinestraEsercizio>(c.window);
+        forms::Form& layout = p.forms.load(c.layout);
+        const QImage empty = printedPage(layout); // the signs (and the bar) only
+        ASSERT_FALSE(empty.isNull()) << c.window;
 
-    f.txtFattori[0].text = "9847";
-    f.txtFattori[1].text = "3856";
-    p.event([&] { f.CmdVai_Click(); });
-    p.event([&] { f.CmdRisolvi_Click(); });
-    p.event([&] { f.cmdStampa_Click(); });
-    ASSERT_EQ(layout.find("TxtSomma(4)")->text, "1");
-    const QImage solved = printedPage(layout);
-    ASSERT_FALSE(solved.isNull());
-    // Eight addend digits, five result digits and three carries more than the empty page.
-    EXPECT_GT(darkPixels(solved), darkPixels(empty) + 16 * 10);
+        f.txtFattori[0].text = c.a;
+        f.txtFattori[1].text = c.b;
+        p.event([&] { f.CmdVai_Click(); });
+        p.event([&] { f.CmdRisolvi_Click(); });
+        p.event([&] { f.cmdStampa_Click(); });
+        ASSERT_FALSE(layout.find(c.lastCell)->text.empty()) << c.window;
+        const QImage solved = printedPage(layout);
+        ASSERT_FALSE(solved.isNull()) << c.window;
+        EXPECT_GT(darkPixels(solved), darkPixels(empty) + c.digitsMore * 10) << c.window;
+    }
 }
 
 // Without a sound server or a printer the program carries on: checked in a child
