@@ -241,14 +241,8 @@ void FinestraEsercizio::Cmd_Click(int digit) {
 
 void FinestraEsercizio::Cmb_DropDown(int row) {
     m_.suonaSeAttivo(app::SuonoClic);
-    mano[Casella].visible = false;
-    Casella = row;
-    mano[Casella].visible = true;
-    cmdStampa.enabled = false;
-    Frame1.enabled = false;
-    Ripeti.enabled = false;
-    PulisciLavagna();
-    pulisciMessaggi();
+    spostaMano(row);
+    abbandonaOperazione();
     setFocus(lista(row));
 }
 
@@ -275,11 +269,7 @@ void FinestraEsercizio::cmdStampa_Click() {
 void FinestraEsercizio::Check2_Click() {
     m_.ChiSceglie = m_.ChiSceglieSalvato;
     m_.suonaSeAttivo(app::SuonoClic);
-    cmdStampa.enabled = false;
-    Frame1.enabled = false;
-    Ripeti.enabled = false;
-    PulisciLavagna();
-    pulisciMessaggi();
+    abbandonaOperazione();
     if (m_.ChiSceglie == DaTe) {
         setFocus(txtFattori[Casella]);
         Frame1.enabled = true;
@@ -287,6 +277,14 @@ void FinestraEsercizio::Check2_Click() {
     } else {
         setFocus(Inserisci);
     }
+}
+
+void FinestraEsercizio::abbandonaOperazione() {
+    cmdStampa.enabled = false;
+    Frame1.enabled = false;
+    Ripeti.enabled = false;
+    PulisciLavagna();
+    pulisciMessaggi();
 }
 
 void FinestraEsercizio::rispostaGiusta() {

@@ -125,6 +125,8 @@ class FinestraEsercizio : public forms::Form {
     // Shows face k (1 neutral, 2 smiling, 3 laughing, 4 sad) and hides the other three.
     void mostraFaccia(int k);
     void pulisciMessaggi();
+    // An option changed or a list opened: print, keypad and repeat off, board and messages empty.
+    void abbandonaOperazione();
     void mostraContatori();
     // A right answer: the smiling face and sound 104; the praise is the window's own.
     void rispostaGiusta();

@@ -185,11 +185,7 @@ void FrmAdd2::IniziaEsecuzione() {
 
 void FrmAdd2::Check1_Click() {
     m_.suonaSeAttivo(app::SuonoClic);
-    cmdStampa.enabled = false;
-    Frame1.enabled = false;
-    CmdSomma.enabled = false;
-    PulisciLavagna();
-    pulisciMessaggi();
+    abbandonaOperazione();
     setFocus(CmdVai);
 }
 

@@ -114,6 +114,16 @@ void FrmDivCompatta::svuotaLavoro() {
     }
 }
 
+void FrmDivCompatta::abilitaLavoro(bool acceso) {
+    for (int i = 1; i <= 4; ++i) {
+        TxtQuoziente[i].enabled = acceso;
+        for (int k = 1; k <= 4; ++k)
+            txtResto(k)[i].enabled = acceso;
+        for (int k = 0; k <= 4; ++k)
+            RP(k)[i].enabled = acceso;
+    }
+}
+
 void FrmDivCompatta::PulisciLavagna() {
     TxtDivisore.text.clear();
     svuotaLavoro();
@@ -280,13 +290,7 @@ void FrmDivCompatta::scriviSoluzione() {
 
 void FrmDivCompatta::IniziaEsecuzione() {
     if (MostraSoluzione == 0) svuotaLavoro();
-    for (int i = 1; i <= 4; ++i) {
-        TxtQuoziente[i].enabled = false;
-        for (int k = 1; k <= 4; ++k)
-            txtResto(k)[i].enabled = false;
-        for (int k = 0; k <= 4; ++k)
-            RP(k)[i].enabled = false;
-    }
+    abilitaLavoro(false);
     for (int i = numeroCifre(Dividendo) + 1; i <= 5; ++i)
         TxtDividendo[i].enabled = false;
     LblRisultato.text = "Quante cifre del dividendo devo considerare ?";

@@ -66,6 +66,8 @@ class FrmDivCompatta : public FinestraEsercizio, public LavagnaCompatta {
     void PulisciLavagna() override;
     // Empties everything the child writes: marks, quotient, remainders.
     void svuotaLavoro();
+    // Greys, or un-greys, the quotient, remainder and mark cells (their text stays).
+    void abilitaLavoro(bool acceso);
     std::vector<const forms::ControlArray*> righeDaStampare() const override;
 
   private:
@@ -87,6 +89,9 @@ class FrmDivCompatta : public FinestraEsercizio, public LavagnaCompatta {
     void suggerimentoDueCifre(int k);
     void suggerimentoDecine(int k);
     void fineDivisione();
+    void mostraConto(int quoziente, const std::string& fattore, int prodotto, const std::string& daCosa,
+                     const std::string& resto);
+    void mostraDivisione(int k);
 
     bool operandiValidi() const;
     void ingrigisciDividendo();

@@ -68,6 +68,24 @@ void FrmDivCompatta::ProssimoPasso() {
         ControllaTrasferimento();
 }
 
+// ---- Guided hints
+
+// "q x f = p <article and number> --> r", and what to write: the remainder's digit r.
+void FrmDivCompatta::mostraConto(int quoziente, const std::string& fattore, int prodotto,
+                                 const std::string& daCosa, const std::string& resto) {
+    LblRisultato.text =
+        numeroTesto(quoziente) + "x" + fattore + "=" + numeroTesto(prodotto) + daCosa + " --> " + resto;
+    lblScrivi.text = "Scrivi " + resto;
+}
+
+// The partial dividend of step k divided, and its quotient digit to write.
+void FrmDivCompatta::mostraDivisione(int k) {
+    const int q = soluzione.Quoziente[static_cast<std::size_t>(k)];
+    LblRisultato.text = numeroTesto(soluzione.DividendoParziale[static_cast<std::size_t>(k)]) + ":" +
+                        numeroTesto(Divisore) + "=" + numeroTesto(q);
+    lblScrivi.text = "Scrivi " + numeroTesto(q);
+}
+
 // ---- The end of a division
 
 void FrmDivCompatta::fineDivisione() {
@@ -101,22 +119,13 @@ void FrmDivCompatta::TxtDividendo_Click(int index) {
         txtCappello[i].text = "^";
     rispostaGiusta();
     Frame1.enabled = true;
-    for (int i = 1; i <= 4; ++i) {
-        TxtQuoziente[i].enabled = true;
-        for (int k = 1; k <= 4; ++k)
-            txtResto(k)[i].enabled = true;
-        for (int k = 0; k <= 4; ++k)
-            RP(k)[i].enabled = true;
-    }
-    const int quoziente = soluzione.Quoziente[1];
+    abilitaLavoro(true);
     if (Guidato == 0) {
         LblRisultato.text = "Bravo. Quoziente ?";
         lblUao.text = "uaoo!";
         lblScrivi.text = "";
     } else {
-        LblRisultato.text = numeroTesto(soluzione.DividendoParziale[1]) + ":" + numeroTesto(Divisore) + "=" +
-                            numeroTesto(quoziente);
-        lblScrivi.text = "Scrivi " + numeroTesto(quoziente);
+        mostraDivisione(1);
     }
     setFocus(TxtQuoziente[1]);
     PosQuoziente = 1;
@@ -169,9 +178,7 @@ void FrmDivCompatta::suggerimentoUnaCifra(int k) {
         art = articolo(soluzione.DividendoParziale[k], true);
     }
     const std::string resto = numeroTesto(soluzione.Resto[k]);
-    LblRisultato.text = numeroTesto(quoziente) + "x" + numeroTesto(Divisore) + "=" +
-                        numeroTesto(Divisore * quoziente) + art + parziale + " --> " + resto;
-    lblScrivi.text = "Scrivi " + resto;
+    mostraConto(quoziente, numeroTesto(Divisore), Divisore * quoziente, art + parziale, resto);
 }
 
 // The units column only, as a subtraction done in the head: the units of the divisor times
@@ -207,9 +214,7 @@ void FrmDivCompatta::suggerimentoDueCifre(int k) {
         }
     }
     const std::string resto = ultimo(std::to_string(soluzione.Resto[k]));
-    LblRisultato.text = numeroTesto(quoziente) + "x" + unita + "=" + numeroTesto(p) + articolo(x, false) +
-                        numeroTesto(x) + " --> " + resto;
-    lblScrivi.text = "Scrivi " + resto;
+    mostraConto(quoziente, unita, p, articolo(x, false) + numeroTesto(x), resto);
 }
 
 // ---- Remainder, units digit first
@@ -280,9 +285,7 @@ void FrmDivCompatta::suggerimentoDecine(int k) {
                : valore(std::to_string(soluzione.Resto[k - 1]).substr(0, 2));
     const int m = sinistra - Riporto;
     const std::string resto = primo(std::to_string(soluzione.Resto[k]));
-    LblRisultato.text = numeroTesto(quoziente) + "x" + decine + "=" + numeroTesto(p) + articolo(m, true) +
-                        numeroTesto(m) + " --> " + resto;
-    lblScrivi.text = "Scrivi " + resto;
+    mostraConto(quoziente, decine, p, articolo(m, true) + numeroTesto(m), resto);
 }
 
 // ---- The digit brought down beside the remainder
@@ -311,9 +314,7 @@ void FrmDivCompatta::ControllaTrasferimento() {
         lblUao.text = k == 1 ? "uaoo!" : "uao!";
         lblScrivi.text = "";
     } else {
-        LblRisultato.text = numeroTesto(soluzione.DividendoParziale[prossimo]) + ":" + numeroTesto(Divisore) +
-                            "=" + numeroTesto(soluzione.Quoziente[prossimo]);
-        lblScrivi.text = "Scrivi " + numeroTesto(soluzione.Quoziente[prossimo]);
+        mostraDivisione(prossimo);
     }
     setFocus(TxtQuoziente[prossimo]);
     PosQuoziente = prossimo;

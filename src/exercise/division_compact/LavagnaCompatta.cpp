@@ -1,5 +1,6 @@
 #include "exercise/division_compact/LavagnaCompatta.h"
 
+#include <array>
 #include <stdexcept>
 
 namespace exercise {
@@ -82,41 +83,19 @@ LavagnaCompatta::LavagnaCompatta(forms::Form& f, const Aspetto& a)
 }
 
 forms::ControlArray& LavagnaCompatta::txtResto(int k) {
-    return const_cast<forms::ControlArray&>(static_cast<const LavagnaCompatta&>(*this).txtResto(k));
+    return *std::array{&txtResto1, &txtResto2, &txtResto3, &txtResto4}.at(static_cast<std::size_t>(k - 1));
 }
 
 const forms::ControlArray& LavagnaCompatta::txtResto(int k) const {
-    switch (k) {
-    case 1:
-        return txtResto1;
-    case 2:
-        return txtResto2;
-    case 3:
-        return txtResto3;
-    case 4:
-        return txtResto4;
-    }
-    throw std::out_of_range("txtResto" + std::to_string(k));
+    return const_cast<LavagnaCompatta&>(*this).txtResto(k);
 }
 
 forms::ControlArray& LavagnaCompatta::RP(int k) {
-    return const_cast<forms::ControlArray&>(static_cast<const LavagnaCompatta&>(*this).RP(k));
+    return *std::array{&RP0, &RP1, &RP2, &RP3, &RP4}.at(static_cast<std::size_t>(k));
 }
 
 const forms::ControlArray& LavagnaCompatta::RP(int k) const {
-    switch (k) {
-    case 0:
-        return RP0;
-    case 1:
-        return RP1;
-    case 2:
-        return RP2;
-    case 3:
-        return RP3;
-    case 4:
-        return RP4;
-    }
-    throw std::out_of_range("RP" + std::to_string(k));
+    return const_cast<LavagnaCompatta&>(*this).RP(k);
 }
 
 } // namespace exercise
