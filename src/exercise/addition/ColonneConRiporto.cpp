@@ -15,7 +15,7 @@ std::string testoCifra(int d) {
 
 } // namespace
 
-Colonne sommaInColonna(std::initializer_list<const forms::ControlArray*> addendi) {
+Colonne sommaInColonna(const std::vector<const forms::ControlArray*>& addendi) {
     Colonne out;
     int colonne = 0;
     for (const forms::ControlArray* riga : addendi)
@@ -103,7 +103,7 @@ bool ColonneConRiporto::controllaCifra() {
     return false;
 }
 
-std::string contoTesto(std::initializer_list<int> termini) {
+std::string contoTesto(const std::vector<int>& termini) {
     std::string t;
     int somma = 0;
     for (int x : termini) {

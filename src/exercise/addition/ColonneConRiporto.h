@@ -3,8 +3,8 @@
 #include "forms/ControlArray.h"
 
 #include <array>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace exercise {
 
@@ -20,7 +20,7 @@ struct Colonne {
 // The sum of addends given as rows of cells (an empty cell counts 0), over the columns of
 // the longest addend. When the top column overflows, its overflow is one more result digit:
 // it is written as a digit of the result, never as a carry.
-Colonne sommaInColonna(std::initializer_list<const forms::ControlArray*> addendi);
+Colonne sommaInColonna(const std::vector<const forms::ControlArray*>& addendi);
 
 // The child's side of an operation written as a result row under a carry row: column by
 // column from the units, first the carry due into the column, then the column's digit.
@@ -66,7 +66,7 @@ class ColonneConRiporto {
 
 // Hints of the guided mode; numbers take their leading blank, as everywhere in a label.
 // " 1+ 4+ 3= 8": the terms and their sum.
-std::string contoTesto(std::initializer_list<int> termini);
+std::string contoTesto(const std::vector<int>& termini);
 // "Scrivi 8": the last digit of the sum, as a digit.
 std::string scriviTesto(int somma);
 // "e riporta  1"
