@@ -1,0 +1,83 @@
+#pragma once
+
+#include "exercise/FinestraEsercizio.h"
+#include "exercise/Numeri.h"
+#include "exercise/addition/ColonneConRiporto.h"
+#include "exercise/addition/LavagnaAddizione.h"
+
+#include <string>
+#include <vector>
+
+namespace exercise {
+
+// Column addition of one to four digit addends, one per operand of the window: the board,
+// setting up, solving, the solution and the child's dialogue, column by column. The
+// windows with two and with three addends add what is their own.
+class FinestraAddizione : public FinestraEsercizio {
+  public:
+    // uaoFinale: the exclamation at the finish.
+    FinestraAddizione(app::Module1& m, const Configurazione& config, const PostiAddizione& posti,
+                      std::string uaoFinale);
+
+    // The template's controls under the names these windows give them.
+    Control& CmdVai = Inserisci;
+    Control& CmdSomma = Ripeti;
+    Control& CmdRisolvi = Soluzione;
+    Control& CmbNPA = lista(0);
+    Control& CmbNSA = lista(1);
+    Control& Label1 = *didascalie[0];
+    Control& Label2 = *didascalie[1];
+    Control& Line2 = Separatore;
+
+    // The board; index 0 is the units column. A window with more addends adds their rows.
+    forms::ControlArray TxtRiporto{*this, "TxtRiporto", Kind::Cell, 5};
+    forms::ControlArray TxtPrimoAdd{*this, "TxtPrimoAdd", Kind::Cell, 5};
+    forms::ControlArray TxtSecondoAdd{*this, "TxtSecondoAdd", Kind::Cell, 5};
+    forms::ControlArray TxtSomma{*this, "TxtSomma", Kind::Cell, 5};
+    Control Label3{*this, "Label3", Kind::Label}; // "+" beside the first addend
+    Control Label4{*this, "Label4", Kind::Label}; // "=" beside the last one
+    Control Line1{*this, "Line1", Kind::Line};
+
+    // PrimoAddendo, SecondoAddendo...: one entry per operand, as the entry boxes.
+    std::vector<long> Addendi;
+    std::vector<int> CifreAddendi;
+    std::vector<Limiti> LimitiAddendi; // bounds of the random draws
+    // The columns being worked: Colonna, NumColonne, the digits and carries still due.
+    ColonneConRiporto colonne{TxtRiporto, TxtSomma};
+
+    void CmdVai_Click() override;
+    void CmdSomma_Click() override;
+    void CmdRisolvi_Click() override;
+    void Check2_Click() override;
+
+  protected:
+    // Lays out the board with its addends' rows and signs, from the first addend down.
+    void disponiLavagna(const std::vector<forms::ControlArray*>& addendi, const std::vector<Control*>& segni);
+
+    void GeneraNumeri();
+    // Computer mode: the addends drawn within their bounds.
+    virtual void estraiAddendi() { GeneraNumeri(); }
+    // The guided hint of the units column.
+    virtual void suggerisciPrimaCifra() { suggerisciCifra(); }
+    virtual void finisci();
+    void suggerisciCifra();
+
+    void ScriviCifra() override;
+    void ProssimoPasso() override;
+    void PulisciLavagna() override;
+    std::vector<const forms::ControlArray*> righeDaStampare() const override;
+
+    std::vector<forms::ControlArray*> addendi_;
+
+  private:
+    void ScriviNumeri();
+    void IniziaEsecuzione();
+    void ControllaRiporto();
+    void ControllaCifra();
+    void giusto(const char* lode, const char* uao);
+
+    PostiAddizione posti_;
+    std::string uaoFinale_;
+};
+
+} // namespace exercise
