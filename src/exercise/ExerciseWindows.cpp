@@ -2,6 +2,8 @@
 
 #include "exercise/addition/FrmAdd2.h"
 #include "exercise/addition/FrmAdd2Bis.h"
+#include "exercise/addition/FrmAdd3.h"
+#include "exercise/addition/FrmAdd3Bis.h"
 #include "exercise/division_compact/FrmDivCompatta.h"
 
 namespace exercise {
@@ -9,6 +11,8 @@ namespace exercise {
 void defineWindows(app::Module1& m) {
     m.forms.define("frmAdd2", [&m] { return std::make_unique<FrmAdd2>(m); });
     m.forms.define("frmAdd2_bis", [] { return std::make_unique<FrmAdd2Bis>(); });
+    m.forms.define("frmAdd3", [&m] { return std::make_unique<FrmAdd3>(m); });
+    m.forms.define("frmAdd3_bis", [] { return std::make_unique<FrmAdd3Bis>(); });
     m.forms.define("frmDivCompatta", [&m] { return std::make_unique<FrmDivCompatta>(m); });
     m.forms.define("frmDivCompatta_bis", [] { return std::make_unique<FrmDivCompattaBis>(); });
 }

@@ -17,6 +17,14 @@ constexpr forms::Rgb kSfondo = 0xFFC080;
 
 } // namespace
 
+Operando operandoAddendo(std::string lista, std::string didascalia, const std::string& ordinale) {
+    return {.nomeLista = std::move(lista),
+            .nomeDidascalia = std::move(didascalia),
+            .maxCifre = 4,
+            .testoDaTe = "Clicca e scrivi (max 4 cifre)",
+            .testoDalComputer = "N° cifre " + ordinale + " addendo"};
+}
+
 FinestraAddizione::FinestraAddizione(app::Module1& m, const Configurazione& config,
                                      const PostiAddizione& posti, std::string uaoFinale)
     : FinestraEsercizio(m, config), Addendi(config.operandi.size()), CifreAddendi(config.operandi.size()),

@@ -10,6 +10,10 @@
 
 namespace exercise {
 
+// An addend typed in its entry box ("Clicca e scrivi (max 4 cifre)") or drawn with the number
+// of digits chosen in its list ("N° cifre primo addendo").
+Operando operandoAddendo(std::string lista, std::string didascalia, const std::string& ordinale);
+
 // Column addition of one to four digit addends, one per operand of the window: the board,
 // setting up, solving, the solution and the child's dialogue, column by column. The
 // windows with two and with three addends add what is their own.

@@ -14,18 +14,8 @@ Configurazione configurazione() {
     c.titoloFinestra = "Addizione con 2 addendi";
     c.titolo = "Addizione 2 addendi";
     c.icona = "icon_addizione";
-    c.operandi = {
-        {.nomeLista = "CmbNPA",
-         .nomeDidascalia = "Label1",
-         .maxCifre = 4,
-         .testoDaTe = "Clicca e scrivi (max 4 cifre)",
-         .testoDalComputer = "N° cifre primo addendo"},
-        {.nomeLista = "CmbNSA",
-         .nomeDidascalia = "Label2",
-         .maxCifre = 4,
-         .testoDaTe = "Clicca e scrivi (max 4 cifre)",
-         .testoDalComputer = "N° cifre secondo addendo"},
-    };
+    c.operandi = {operandoAddendo("CmbNPA", "Label1", "primo"),
+                  operandoAddendo("CmbNSA", "Label2", "secondo")};
     c.layoutStampa = "frmAdd2_bis";
     return c;
 }
