@@ -38,6 +38,13 @@ inline std::string stato(const exercise::FinestraEsercizio& w) {
     return s + "|" + w.lblErrori.text + "|" + w.lblFatte.text + "|" + (w.focus() ? w.focus()->name() : "");
 }
 
+// A step of a dialogue: the controls pressed, then the text of the control that had the focus
+// before, stato() and the last sound.
+struct Passo {
+    const char *premi, *cella, *stato;
+    int suono;
+};
+
 // The whole program, with the addition window W, named nome, opened as the start window opens it.
 template <class W, const char* nome> struct BancoAddizione {
     Program p;
@@ -60,6 +67,18 @@ template <class W, const char* nome> struct BancoAddizione {
                 if (!p.click(w, cifre ? "Cmd_" + t.substr(i, 1) : t)) return false;
         }
         return true;
+    }
+
+    // Takes the steps in turn, checking what follows each.
+    void recita(W& w, const std::vector<Passo>& passi) {
+        for (const Passo& s : passi) {
+            SCOPED_TRACE(s.premi);
+            const forms::Control* prima = w.focus();
+            ASSERT_TRUE(premi(w, s.premi));
+            EXPECT_EQ(prima->text, s.cella);
+            EXPECT_EQ(p.sound.last(), p.m.Silenzio ? 0 : s.suono); // 0: none ever played
+            EXPECT_EQ(stato(w), s.stato);
+        }
     }
 
     // Child mode, plain or guided: the addends typed in their boxes and "OK" pressed.
