@@ -191,8 +191,10 @@ TEST(Printing, ASolvedOperationPrintedOnTheDefaultPrinterShowsItsDigits) {
         const char* b;
         const char* lastCell; // a cell that only the solution fills
         int digitsMore;       // digits the solution adds to the page
+        const char* third = nullptr;
     };
     for (const Case& c : {Case{"frmAdd2", "frmAdd2_bis", "9847", "3856", "TxtSomma(4)", 16},
+                          Case{"frmAdd3", "frmAdd3_bis", "9999", "9999", "TxtSomma(4)", 16, "9999"},
                           Case{"frmDivCompatta", "frmDivCompatta_bis", "9999", "7", "txtResto4(1)", 12}}) {
         Program p;
         p.m.ChiSceglie = app::DaTe;
@@ -203,6 +205,7 @@ TEST(Printing, ASolvedOperationPrintedOnTheDefaultPrinterShowsItsDigits) {
 
         f.txtFattori[0].text = c.a;
         f.txtFattori[1].text = c.b;
+        if (c.third) f.txtFattori[2].text = c.third;
         p.event([&] { f.CmdVai_Click(); });
         p.event([&] { f.CmdRisolvi_Click(); });
         p.event([&] { f.cmdStampa_Click(); });
