@@ -78,8 +78,11 @@ TEST_F(Add3, LayoutOfTheWindowAndOfItsPrintLayout) {
     auto& bis = p.forms.get<FrmAdd3Bis>("frmAdd3_bis");
     for (const auto& [f, righe] : {std::pair<forms::Form*, std::string>{&w, finestra}, {&bis, carta}}) {
         std::istringstream in(righe);
-        for (std::string r; std::getline(in, r, '|');)
-            EXPECT_EQ(posto(*f->find(r.substr(0, r.find(' ')))), r);
+        for (std::string r; std::getline(in, r, '|');) {
+            const forms::Control* c = f->find(r.substr(0, r.find(' ')));
+            ASSERT_TRUE(c) << r;
+            EXPECT_EQ(posto(*c), r);
+        }
     }
     EXPECT_EQ(w.caption + " " + bis.caption, "Addizione con 3 addendi Form1");
     EXPECT_EQ(std::vector({w.width, w.height, bis.width, bis.height}), std::vector({9504, 6816, 9480, 6792}));
