@@ -28,8 +28,7 @@ Operando operandoAddendo(std::string lista, std::string didascalia, const std::s
 FinestraAddizione::FinestraAddizione(app::Module1& m, const Configurazione& config,
                                      const PostiAddizione& posti, std::string uaoFinale)
     : FinestraEsercizio(m, config), Addendi(config.operandi.size()), CifreAddendi(config.operandi.size()),
-      LimitiAddendi(config.operandi.size()), addendi_{&TxtPrimoAdd, &TxtSecondoAdd}, posti_(posti),
-      uaoFinale_(std::move(uaoFinale)) {}
+      LimitiAddendi(config.operandi.size()), posti_(posti), uaoFinale_(std::move(uaoFinale)) {}
 
 void FinestraAddizione::disponiLavagna(const std::vector<forms::ControlArray*>& addendi,
                                        const std::vector<Control*>& segni) {
@@ -55,7 +54,7 @@ void FinestraAddizione::CmdVai_Click() {
             Addendi[static_cast<std::size_t>(i)] =
                 leggiOperando(txtFattori[i].text, config().operandi[static_cast<std::size_t>(i)].maxCifre)
                     .value_or(0);
-        if (std::count(Addendi.begin(), Addendi.end(), 0L) > 0) {
+        if (std::find(Addendi.begin(), Addendi.end(), 0L) != Addendi.end()) {
             m_.ChiSceglie = DaTe;
             setFocus(txtFattori[Casella]);
             return;

@@ -71,7 +71,7 @@ class FinestraAddizione : public FinestraEsercizio {
     void PulisciLavagna() override;
     std::vector<const forms::ControlArray*> righeDaStampare() const override;
 
-    std::vector<forms::ControlArray*> addendi_;
+    std::vector<forms::ControlArray*> addendi_; // from the first down, as laid out
 
   private:
     void ScriviNumeri();
