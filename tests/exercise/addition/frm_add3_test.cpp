@@ -226,6 +226,8 @@ TEST_F(Add3, ButtonsBoardKeypadHandAndSoundsAfterEachEvent) {
         // Unusable addends are refused silently, whichever box holds them.
         {DaTe, "txtFattori(2) =0 CmdVai", "--++", 2, "102"},
         {DaTe, "txtFattori(2) =12345 txtFattori(0) CmdVai", "--++", 0, "102 102"},
+        {DaTe, "txtFattori(0) =4a CmdVai", "--++", 0, "102"},
+        {DaTe, "txtFattori(1) =12345 txtFattori(0) CmdVai", "--++", 0, "102 102"},
         {DaTe, "txtFattori(2) =0019 CmdVai", "++-+", 2, "102 105"},
         // Every list opened empties the board and stops the hand beside it; the third one
         // leaves the print button as it was.
