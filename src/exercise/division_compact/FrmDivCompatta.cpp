@@ -43,7 +43,7 @@ Configurazione configurazione() {
 } // namespace
 
 FrmDivCompatta::FrmDivCompatta(app::Module1& m)
-    : FinestraEsercizio(m, configurazione()), LavagnaCompatta(*this, {0, 0, kSfondo, 435}),
+    : FinestraInserisci(m, configurazione()), LavagnaCompatta(*this, {0, 0, kSfondo, 435}),
       CmbDividendo(lista(0)), CmbDivisore(lista(1)), Label1(*didascalie[0]), Label2(*didascalie[1]) {
     // The template lays its controls out as the addition window has them; this window's places.
     Label5.place(120, 0, 6675, 795);
@@ -179,8 +179,7 @@ void FrmDivCompatta::CmdInserisci_Click() {
         CifreDivisore = numeroCifre(Divisore);
         if (!dividendo || !divisore || Dividendo == 0 || Divisore == 0 || CifreDivisore > CifreDividendo ||
             Dividendo < Divisore) {
-            m_.ChiSceglie = DaTe;
-            setFocus(txtFattori[Casella]);
+            rifiutaOperandi();
             return;
         }
         backspace.visible = false; // uncovers the solution button
@@ -191,9 +190,7 @@ void FrmDivCompatta::CmdInserisci_Click() {
         CifreDividendo = cifreScelte(0);
         CifreDivisore = cifreScelte(1);
         if (CifreDivisore > CifreDividendo) {
-            // Nothing was drawn and the board is empty: the keypad and its solution button
-            // have nothing to act on.
-            Frame1.enabled = false;
+            rifiutaOperandi();
             return;
         }
         const Limiti dividendo = limitiPerCifre(CifreDividendo);

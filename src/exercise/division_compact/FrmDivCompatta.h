@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercise/FinestraEsercizio.h"
+#include "exercise/FinestraInserisci.h"
 #include "exercise/division_compact/LavagnaCompatta.h"
 #include "exercise/division_compact/SoluzioneCompatta.h"
 
@@ -11,13 +11,11 @@ namespace exercise {
 // Short division: a dividend of up to four digits by a divisor of one or two, worked as
 // a dialogue. The child first clicks the last digit of the first partial dividend, then
 // types each quotient digit, each remainder (units first) and each digit brought down.
-class FrmDivCompatta : public FinestraEsercizio, public LavagnaCompatta {
+class FrmDivCompatta : public FinestraInserisci, public LavagnaCompatta {
   public:
     explicit FrmDivCompatta(app::Module1& m);
 
     // This window's names for the template's controls.
-    Control& CmdInserisci = Inserisci;
-    Control& CmdRipeti = Ripeti;
     Control& CmdAiuto = Soluzione;
     Control& Label6 = Eseguite;
     Control& Label7 = Errori;
@@ -50,14 +48,12 @@ class FrmDivCompatta : public FinestraEsercizio, public LavagnaCompatta {
     void txtFattori_Click(int index) override;
     void Cmb_DropDown(int row) override;
     void Check2_Click() override;
-    void CmdInserisci_Click();
-    void CmdRipeti_Click();
+    void CmdInserisci_Click() override;
+    void CmdRipeti_Click() override;
     void CmdAiuto_Click();
     void cmdStampa_Click() override;
     void TxtDividendo_Click(int index);
 
-    void CmdVai_Click() override { CmdInserisci_Click(); }
-    void CmdSomma_Click() override { CmdRipeti_Click(); }
     void CmdRisolvi_Click() override { CmdAiuto_Click(); }
 
   protected:
