@@ -1,0 +1,29 @@
+#pragma once
+
+#include "exercise/FinestraEsercizio.h"
+#include "support/Program.h"
+
+#include <functional>
+#include <string>
+
+namespace testing_support {
+
+// A row as the child reads it, from its last cell down to cell 0; "." is an empty cell.
+std::string riga(const forms::ControlArray& r);
+
+// LblRisultato|lblScrivi|lblUao|the faces shown|errors|done|focus
+std::string stato(const exercise::FinestraEsercizio& w);
+
+// Presses controls as the mouse would: by name, "^name" opens a list, a number presses its
+// digits on the keypad; "=text" puts text in the active entry box instead. False at the
+// first control that cannot be pressed.
+bool premi(Program& p, exercise::FinestraEsercizio& w, const std::string& tasti);
+
+// A child who knows the answer works the operation on the board to its end, typing into
+// each cell the window asks for the digit `giusta` gives for it (-1: a cell that should not
+// be asked), after a wrong digit first when `sbaglia` (which must be erased and asked again).
+// Returns the first fault, or ""; `passi` counts the right digits.
+using Risposta = std::function<int(const forms::Control& cella)>;
+std::string lavora(exercise::FinestraEsercizio& w, const Risposta& giusta, bool sbaglia, int& passi);
+
+} // namespace testing_support
