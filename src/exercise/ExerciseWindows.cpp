@@ -5,6 +5,7 @@
 #include "exercise/addition/FrmAdd3.h"
 #include "exercise/addition/FrmAdd3Bis.h"
 #include "exercise/division_compact/FrmDivCompatta.h"
+#include "exercise/subtraction/FrmSott1.h"
 
 namespace exercise {
 
@@ -15,6 +16,8 @@ void defineWindows(app::Module1& m) {
     m.forms.define("frmAdd3_bis", [] { return std::make_unique<FrmAdd3Bis>(); });
     m.forms.define("frmDivCompatta", [&m] { return std::make_unique<FrmDivCompatta>(m); });
     m.forms.define("frmDivCompatta_bis", [] { return std::make_unique<FrmDivCompattaBis>(); });
+    m.forms.define("frmSott1", [&m] { return std::make_unique<FrmSott1>(m); });
+    m.forms.define("frmSott1_bis", [] { return std::make_unique<FrmSott1Bis>(); });
 }
 
 } // namespace exercise

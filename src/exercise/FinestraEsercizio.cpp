@@ -292,6 +292,14 @@ void FinestraEsercizio::rispostaGiusta() {
     m_.suonaSeAttivo(app::SuonoBravo);
 }
 
+void FinestraEsercizio::rispostaGiusta(const char* lode, const char* uao) {
+    rispostaGiusta();
+    if (Guidato == 0) {
+        LblRisultato.text = lode;
+        lblUao.text = uao;
+    }
+}
+
 void FinestraEsercizio::rispostaSbagliata() {
     mostraFaccia(4);
     m_.suonaSeAttivo(app::SuonoErrore);

@@ -130,6 +130,8 @@ class FinestraEsercizio : public forms::Form {
     void mostraContatori();
     // A right answer: the smiling face and sound 104; the praise is the window's own.
     void rispostaGiusta();
+    // ...with its praise and exclamation outside guided mode.
+    void rispostaGiusta(const char* lode, const char* uao);
     // A wrong answer: the sad face and sound 103; outside guided mode "Riprova" and
     // "ops!", and one more error while the operation counts.
     void rispostaSbagliata();

@@ -1,0 +1,281 @@
+#include "exercise/subtraction/FrmSott1.h"
+
+#include "exercise/Numeri.h"
+#include "exercise/addition/CelleOperazione.h"
+#include "exercise/subtraction/SoluzioneSottrazione.h"
+
+#include <algorithm>
+
+namespace exercise {
+
+using app::DalComputer;
+using app::DaTe;
+
+namespace {
+
+constexpr forms::Rgb kSfondo = 0xFFC080;
+constexpr int kMaxCifre = 5;
+constexpr int kMaxEstrazioni = 1000;
+
+Configurazione configurazione() {
+    Configurazione c;
+    c.nome = "frmSott1";
+    c.titoloFinestra = "Sottrazione";
+    c.titolo = "Sottrazione";
+    c.icona = "icon_sottrazione";
+    c.nomeInserisci = "CmdInserisci";
+    c.nomeRipeti = "CmdRipeti";
+    const std::vector<std::string> voci{"1", "2", "3", "4", "5"};
+    c.operandi = {
+        {"CmbMinuendo", "Label1", kMaxCifre, "Clicca e scrivi (max 5 cifre)", "N° cifre minuendo", voci},
+        {"CmbSottraendo", "Label2", kMaxCifre, "Clicca e scrivi (max 5 cifre)", "N° cifre sottraendo", voci},
+    };
+    c.layoutStampa = "frmSott1_bis";
+    return c;
+}
+
+// Raises each digit of the minuend to the subtrahend's where it is smaller: the pair then
+// needs no borrow, and the minuend keeps its number of digits.
+long senzaPrestiti(long minuendo, long sottraendo) {
+    long risultato = 0;
+    for (long peso = 1; minuendo / peso > 0; peso *= 10)
+        risultato += std::max(minuendo / peso % 10, sottraendo / peso % 10) * peso;
+    return risultato;
+}
+
+} // namespace
+
+FrmSott1::FrmSott1(app::Module1& m)
+    : FinestraInserisci(m, configurazione()), LavagnaSottrazione(*this, {0, kSfondo, 0x000080}) {
+    // The template lays its controls out as the addition window has them; this window's places.
+    Label5.place(1860, 120, 4875, 855);
+    Check2.place(960, 1500, 1635, 375);
+    for (int i = 0; i < 2; ++i) {
+        didascalie[static_cast<std::size_t>(i)]->place(60, 2040 + 660 * i, 3015, 255);
+        txtFattori[i].place(1200, 2340 + 660 * i, 1035, 405);
+        lista(i).place(1440, 2340 + 660 * i, 615, 315);
+        mano[i].place(540, 2280 + 660 * i, 384, 384);
+    }
+    CmdInserisci.place(1020, 3600, 1395, 495);
+    for (Control* faccia : {&Image1, &Image2, &Image3, &Image4})
+        faccia->place(1260, 4440, 900, 855);
+    LblRisultato.place(3060, 4680, 3135, 615).text = "Ciao";
+    lblScrivi.place(3060, 5340, 3135, 615);
+    lblUao.place(960, 5280, 1515, 615);
+    Label1.text = "N° cifre minuendo";
+    Label2.text = "N° cifre sottraendo";
+    Check1.place(960, 1020, 1635, 375)
+        .withFont(11.4, true)
+        .withPicture("check_senza_prestito", "check_con_prestito")
+        .hand()
+        .foreColor = 0xC000C0;
+    Check1.checked = true;
+    Check1.onClick = [this] { Check1_Click(); };
+}
+
+void FrmSott1::CmdInserisci_Click() {
+    m_.ChiSceglie = m_.ChiSceglieSalvato;
+    fermaMano();
+    Guidato = 0;
+    Frame1.enabled = true;
+    PulisciLavagna();
+    pulisciMessaggi();
+    CmdRipeti.enabled = false;
+    cmdStampa.enabled = false;
+    if (m_.ChiSceglie == DaTe) {
+        m_.ChiSceglie = app::InEsecuzione;
+        backspace.visible = true;
+        // Anything but 1 to 5 digits, a 0, or a subtrahend larger than the minuend is refused.
+        const auto minuendo = leggiOperando(txtFattori[0].text, kMaxCifre);
+        const auto sottraendo = leggiOperando(txtFattori[1].text, kMaxCifre);
+        if (!minuendo || !sottraendo || !risolviSottrazione(*minuendo, *sottraendo)) {
+            rifiutaOperandi();
+            return;
+        }
+        Minuendo = *minuendo;
+        Sottraendo = *sottraendo;
+        backspace.visible = false; // uncovers the solution button
+    } else if (m_.ChiSceglie == DalComputer) {
+        CifreMinuendo = cifreScelte(0);
+        CifreSottraendo = cifreScelte(1);
+        if (CifreSottraendo > CifreMinuendo) {
+            rifiutaOperandi();
+            return;
+        }
+        const Limiti minuendo = limitiPerCifre(CifreMinuendo);
+        const Limiti sottraendo = limitiPerCifre(CifreSottraendo);
+        MinMinuendo = minuendo.min;
+        MaxMinuendo = minuendo.max;
+        MinSottraendo = sottraendo.min;
+        MaxSottraendo = sottraendo.max;
+        GeneraNumeri();
+        // About one five-digit pair in twenty needs no borrow, so a few dozen draws do; the
+        // bound only keeps a broken generator from holding the window.
+        for (int estrazioni = 1;
+             Check1.checked && risolviSottrazione(Minuendo, Sottraendo)->richiedePrestito(); ++estrazioni) {
+            if (estrazioni == kMaxEstrazioni) {
+                Minuendo = senzaPrestiti(Minuendo, Sottraendo);
+                break;
+            }
+            GeneraNumeri();
+        }
+    } else {
+        rifiutaOperandi();
+        return;
+    }
+    cmdStampa.enabled = true;
+    CmdRipeti.enabled = true;
+    mostraFaccia(1);
+    m_.suonaSeAttivo(app::SuonoPronto);
+    txtFattori[0].text.clear();
+    txtFattori[1].text.clear();
+    ScriviNumeri();
+    CalcolaSoluzione(false);
+    m_.DaContare = 1;
+}
+
+void FrmSott1::GeneraNumeri() {
+    platform::Random& caso = m_.services.random;
+    // Only operands of equal length can come out the wrong way round, at most half the
+    // time; the bound only keeps a broken generator from holding the window.
+    for (int estrazioni = 1;; ++estrazioni) {
+        Minuendo = caso.between(static_cast<int>(MinMinuendo), static_cast<int>(MaxMinuendo));
+        Sottraendo = caso.between(static_cast<int>(MinSottraendo), static_cast<int>(MaxSottraendo));
+        if (Sottraendo <= Minuendo) return;
+        if (estrazioni == kMaxEstrazioni) {
+            std::swap(Minuendo, Sottraendo); // both have the same number of digits
+            return;
+        }
+    }
+}
+
+void FrmSott1::ScriviNumeri() {
+    PulisciLavagna();
+    CifreMinuendo = numeroCifre(Minuendo);
+    CifreSottraendo = numeroCifre(Sottraendo);
+    // The bar covers exactly the operands' columns.
+    Line1.left = kUnita - 600 * (std::max(CifreMinuendo, CifreSottraendo) - 1);
+    Line1.top = kBarra;
+    Line1.x2 = kSegni;
+    Line1.y2 = kBarra;
+    for (int i = 0; CifreMinuendo > 0; ++i, --CifreMinuendo)
+        TxtMinuendo[i].text = cifra(Minuendo, i);
+    for (int i = 0; CifreSottraendo > 0; ++i, --CifreSottraendo)
+        TxtSottraendo[i].text = cifra(Sottraendo, i);
+}
+
+void FrmSott1::CmdRipeti_Click() {
+    if (Minuendo == 0) return; // no operation was ever set up
+    m_.DaContare = 0;
+    m_.ChiSceglie = m_.ChiSceglieSalvato;
+    const bool daTe = m_.ChiSceglie == DaTe;
+    ScriviNumeri();
+    CalcolaSoluzione(true);
+    // The child's own operands are worked again: the keypad writes into the board.
+    if (daTe) m_.ChiSceglie = DalComputer;
+}
+
+void FrmSott1::CalcolaSoluzione(bool suonaPronto) {
+    Colonna = 0;
+    PassoPrestito = 0;
+    NumColonne = 0;
+    const auto soluzione = risolviSottrazione(Minuendo, Sottraendo);
+    if (!soluzione) {
+        Frame1.enabled = false; // only accepted pairs come here; nothing to work otherwise
+        return;
+    }
+    Guidato = Check2.checked ? 1 : 0;
+    Frame1.enabled = true;
+    mostraFaccia(1);
+    if (suonaPronto) m_.suonaSeAttivo(app::SuonoPronto);
+    if (Guidato == 0) {
+        LblRisultato.text = "Esegui";
+        lblScrivi.text.clear();
+        lblUao.text.clear();
+    }
+    PrestitoScritto = 0;
+    CifraScritta = 0;
+    CifreDifferenza = {};
+    CifrePrestito = {};
+    NumColonne = soluzione->numColonne;
+    for (int c = 0; c < kColonne; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        TxtDifferenza[c].enabled = true;
+        if (c >= NumColonne) continue;
+        CifreDifferenza[i] = soluzione->differenza[i];
+        TxtDifferenza[c].text = std::to_string(soluzione->differenza[i]);
+        if (soluzione->conPrestito[i]) {
+            CifrePrestito[i] = soluzione->prestito[i];
+            TxtPrestito[c].text = std::to_string(soluzione->prestito[i]);
+        }
+        // The greyed minuend digits are the marks the dialogue reads back.
+        if (soluzione->partecipa[i]) TxtMinuendo[c].enabled = false;
+    }
+    IniziaEsecuzione();
+}
+
+void FrmSott1::CmdRisolvi_Click() {
+    if (NumColonne == 0) return; // no operation on the board
+    MostraSoluzione = 1;
+    for (int i = 0; i < kColonne; ++i)
+        TxtPrestito[i].text.clear();
+    CalcolaSoluzione(false);
+    Frame1.enabled = false;
+    mostraFaccia(1);
+    m_.suonaSeAttivo(app::SuonoPronto);
+    LblRisultato.text = "Fatto";
+    lblScrivi.text.clear();
+    lblUao.text.clear();
+    ingrigisciZeriIniziali();
+    MostraSoluzione = 0;
+    setFocus(CmdRipeti);
+}
+
+void FrmSott1::ingrigisciZeriIniziali() {
+    for (int i = NumColonne - 1; i >= 0 && valore(TxtDifferenza[i]) == 0; --i)
+        if (CifreDifferenza[static_cast<std::size_t>(i)] == 0) TxtDifferenza[i].enabled = false;
+}
+
+void FrmSott1::Check1_Click() {
+    m_.suonaSeAttivo(app::SuonoClic);
+    abbandonaOperazione();
+    setFocus(CmdInserisci);
+}
+
+void FrmSott1::Cmb_DropDown(int row) {
+    // Opening the subtrahend's list keeps "Ripeti", which brings the last operation back.
+    const bool ripeti = CmdRipeti.enabled;
+    FinestraEsercizio::Cmb_DropDown(row);
+    Timer1.enabled = false;
+    if (row == 1) CmdRipeti.enabled = ripeti;
+}
+
+void FrmSott1::PulisciLavagna() {
+    svuotaRighe({&TxtMinuendo, &TxtSottraendo, &TxtPrestito, &TxtDifferenza});
+    // The abandoned operation's dialogue ends with its board: no digit reaches a check now.
+    NumColonne = 0;
+    Colonna = 0;
+    PassoPrestito = 0;
+    CifreDifferenza = {};
+    CifrePrestito = {};
+    PrestitoScritto = 0;
+    CifraScritta = 0;
+    TestoPrestito.clear();
+}
+
+std::vector<const forms::ControlArray*> FrmSott1::righeDaStampare() const {
+    return {&TxtPrestito, &TxtMinuendo, &TxtSottraendo, &TxtDifferenza};
+}
+
+int FrmSott1::valoreCella(const forms::ControlArray& riga, int i) const {
+    return valore(testoCella(riga, i));
+}
+
+FrmSott1Bis::FrmSott1Bis() : Form("frmSott1_bis"), LavagnaSottrazione(*this, {120, 0xFFFFFF, 0x0000C0}) {
+    caption = "Form1";
+    width = 9480;
+    height = 6792;
+    backColor = 0xFFFFFF;
+}
+
+} // namespace exercise
