@@ -70,7 +70,8 @@ class Control {
     std::string pictureChecked; // check boxes: the picture while ticked
     std::string tooltip;
     bool handCursor = false;
-    int interval = 0; // timers, in ms
+    bool caret = false; // cells: a caret after the text while it is the current cell
+    int interval = 0;   // timers, in ms
     std::vector<std::string> items;
 
     // Run-time state.

@@ -149,8 +149,10 @@ void TextView::paintEvent(QPaintEvent*) {
     const QRect textRect = entry ? r.adjusted(4, 0, -5, 0) : r;
     const QString text = QString::fromStdString(control_.text);
     p.drawText(textRect, flags, text);
-    if (entry && isFocused() && isEnabled()) { // caret after the last digit
-        const int right = textRect.right();
+    if ((entry || control_.caret) && isFocused() && isEnabled()) { // caret after the last digit
+        // A centred cell's text ends half its width right of the centre.
+        const int right =
+            entry ? textRect.right() : textRect.center().x() + p.fontMetrics().horizontalAdvance(text) / 2;
         const int h = p.fontMetrics().height();
         const int top = r.center().y() - h / 2;
         p.setPen(QPen(qcolor(control_.foreColor), 2));

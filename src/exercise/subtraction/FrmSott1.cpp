@@ -71,6 +71,9 @@ FrmSott1::FrmSott1(app::Module1& m)
         .foreColor = 0xC000C0;
     Check1.checked = true;
     Check1.onClick = [this] { Check1_Click(); };
+    // The child writes a borrow cell a digit at a time: where the next one goes shows.
+    for (int i = 0; i < kColonne; ++i)
+        TxtPrestito[i].caret = true;
 }
 
 void FrmSott1::CmdInserisci_Click() {
@@ -228,6 +231,7 @@ void FrmSott1::CmdRisolvi_Click() {
     lblUao.text.clear();
     ingrigisciZeriIniziali();
     MostraSoluzione = 0;
+    Colonna = NumColonne; // shown finished: nothing is left for the keypad to write
     setFocus(CmdRipeti);
 }
 

@@ -2,7 +2,6 @@
 
 #include "exercise/subtraction/FrmSott1.h"
 #include "support/Esercizio.h"
-#include "support/Program.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +12,10 @@ namespace sott1_test {
 using app::DalComputer;
 using app::DaTe;
 using exercise::FrmSott1;
-using testing_support::Program;
+using testing_support::stato;
 
-// A row as the child reads it, from column 4 down to the units, cells apart by '|' (a
-// borrow cell may hold two characters); "." is an empty cell, a trailing '#' a greyed one.
-// (The shared riga() shows neither.)
+// A row from column 4 down to the units, cells apart by '|' (a borrow cell may hold two
+// characters); "." is an empty cell, a trailing '#' a greyed one.
 inline std::string riga(const forms::ControlArray& r) {
     std::string out;
     for (int i = r.size() - 1; i >= 0; --i)
@@ -25,17 +23,15 @@ inline std::string riga(const forms::ControlArray& r) {
     return out;
 }
 
-// Borrows / minuend / subtrahend / difference.
-template <class F> std::string lavagna(const F& w) {
-    return riga(w.TxtPrestito) + " / " + riga(w.TxtMinuendo) + " / " + riga(w.TxtSottraendo) + " / " +
-           riga(w.TxtDifferenza);
+// Borrows / minuend / subtrahend / difference, of the window or of its print layout.
+inline std::string lavagna(const exercise::LavagnaSottrazione& l) {
+    return riga(l.TxtPrestito) + " / " + riga(l.TxtMinuendo) + " / " + riga(l.TxtSottraendo) + " / " +
+           riga(l.TxtDifferenza);
 }
-
-using testing_support::stato;
 
 // The whole program, with the window opened as the start window opens it.
 struct Banco {
-    Program p;
+    testing_support::Program p;
     FrmSott1* w = nullptr;
 
     FrmSott1& apri(int chi) {
@@ -43,7 +39,6 @@ struct Banco {
         return *(w = &p.open<FrmSott1>("frmSott1"));
     }
     bool premi(const std::string& tasti) { return testing_support::premi(p, *w, tasti); }
-
     // Child mode, plain or guided: m - s typed on the keypad and "OK" pressed.
     FrmSott1& operazione(const std::string& m, const std::string& s, bool guidato = false) {
         apri(DaTe).Check2.checked = guidato;
