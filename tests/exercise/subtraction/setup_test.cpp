@@ -65,6 +65,9 @@ TEST(Sott1Layout, PlacesTextsLooksAndOpening) {
         EXPECT_EQ(acceso + f.Label2.text + "|" + stato(f),
                   chi == DaTe ? "-++++--Clicca e scrivi (max 5 cifre)|Ciao|||Image2| 0| 0|txtFattori(0)"
                               : "++-----N° cifre sottraendo|Ciao|||Image2| 0| 0|CmbMinuendo");
+        // Opening a list stops the blinking hand for good, and shows it at the list's row.
+        ASSERT_TRUE(f.Timer1.enabled && o.premi("^CmbSottraendo"));
+        EXPECT_TRUE(!f.Timer1.enabled && f.mano[1].visible && !f.mano[0].visible);
     }
 }
 

@@ -68,7 +68,8 @@ std::string completa(FrmSott1& w, const app::Module1& mod, long m, long s, bool 
             if (cella->text != prima || w.focus() != cella)
                 return "the wrong key " + std::to_string(x) + " stays";
         }
-        if (guidato && w.lblScrivi.text.back() != '0' + d) return "the hint " + w.lblScrivi.text;
+        if (guidato && !w.lblScrivi.text.ends_with(static_cast<char>('0' + d)))
+            return "the hint " + w.lblScrivi.text;
         w.Cmd_Click(d);
     }
     const std::string fine =
