@@ -41,6 +41,9 @@ TEST(DivCompattaSuggerimenti, EachStepSaysWhatComesNextAndMarksItsBorrows) {
         {845, 7, true, {"Clicca sulla prima cifra.", " 8: 7= 1|Scrivi  1", " 1x 7= 7 all'8 -->  1|Scrivi  1",
           T + "Scrivi  4", " 14: 7= 2|Scrivi  2", " 2x 7= 14 al  14 -->  0|Scrivi  0", T + "Scrivi  5",
           " 5: 7= 0|Scrivi  0", " 0x 7= 0 al  5 -->  5|Scrivi  5"}, N},
+        // So does a later 11.
+        {61, 5, true, {"Clicca sulla prima cifra.", " 6: 5= 1|Scrivi  1", " 1x 5= 5 al 6 -->  1|Scrivi  1",
+          T + "Scrivi  1", " 11: 5= 2|Scrivi  2", " 2x 5= 10 all' 11 -->  1|Scrivi  1"}, N},
         // A later partial dividend from 80 to 89 takes "all'" too, with a blank before the number.
         {175, 9, true, {"Clicca sulla seconda cifra.", " 17: 9= 1|Scrivi  1", " 1x 9= 9 al 17 -->  8|Scrivi  8",
           T + "Scrivi  5", " 85: 9= 9|Scrivi  9", " 9x 9= 81 all' 85 -->  4|Scrivi  4"}, N},
@@ -114,7 +117,7 @@ TEST(DivCompattaSoluzione, ShowsTheWholeDivisionAtAnyPoint) {
                           "-++-1" + cifre.substr(0, 5) + "|Fatto||" + a.lavagna + std::string(20, '.'));
                 EXPECT_EQ(f.Cliccabile, (std::array<int, 6>{}));
                 EXPECT_EQ(f.focus(), &f.CmdRipeti);
-                EXPECT_EQ(w.p.sound.played, std::vector<int>{app::SuonoPronto});
+                EXPECT_EQ(w.p.sound.played, std::vector<int>{105});
                 EXPECT_EQ(w.p.m.NumErrori - errori + w.p.m.NumEseguite + f.TastierinoAttivo, 0);
                 EXPECT_TRUE(w.clicca(a.cella)); // answers nothing
                 EXPECT_EQ(stato(f), "-++-1" + cifre.substr(0, 5) + "|Fatto||");

@@ -1,6 +1,6 @@
 #include "DivCompatta.h"
 
-#include "exercise/Numeri.h"
+#include "support/Layout.h"
 
 #include <array>
 #include <tuple>
@@ -21,23 +21,63 @@ void vuota(const FrmDivCompatta& f) {
     EXPECT_EQ(f.Cliccabile, (std::array<int, 6>{}));
 }
 
-TEST(DivCompattaSetUp, LoadsForEitherChooser) {
+// The board moved by dx, dy from its place on the window: cell i of each row 480 twips right of
+// cell i - 1, each remainder row (and its marks) one column right of the one above.
+std::string tavola(int dx, int dy, int altezza) {
+    const auto a = [dx, dy](const char* nome, int left, int top, int w, int h, const char* testo) {
+        return std::string(nome) + " " + std::to_string(left + dx) + "," + std::to_string(top + dy) + "," +
+               std::to_string(w) + "," + std::to_string(h) + testo + "|";
+    };
+    std::string t = a("TxtDividendo(5)", 3120, 2460, 495, 405, "") + a("Label3", 3660, 2400, 315, 495, " :") +
+                    a("TxtDivisore", 3960, 2460, 795, altezza, "") + a("Label4", 4800, 2400, 375, 495, " =");
+    const std::tuple<const char*, int, int, int, int> righe[] = {
+        {"txtCappello", 1680, 1980, 480, 330},  {"RP0", 1620, 2280, 495, 225},
+        {"TxtDividendo", 1680, 2460, 495, 435}, {"TxtQuoziente", 5220, 2460, 495, altezza},
+        {"RP1", 1680, 2880, 495, 225},          {"txtResto1", 1680, 3060, 495, 435},
+        {"RP2", 2160, 3480, 495, 225},          {"txtResto2", 2160, 3660, 495, 435},
+        {"RP3", 2640, 4080, 495, 225},          {"txtResto3", 2640, 4260, 495, 435},
+        {"RP4", 3120, 4680, 495, 225},          {"txtResto4", 3120, 4860, 495, 435}};
+    for (const auto& [riga, left, top, w, h] : righe)
+        t += testing_support::cells(riga, 1, 4, left + dx, 480, top + dy, w, h);
+    return t;
+}
+
+// Every control in place, on the window and on paper; the captions and lists of either mode.
+TEST(DivCompattaSetUp, LoadsForEitherChooserWithEveryControlInPlace) {
+    const std::string posti =
+        tavola(0, 0, 435) + testing_support::kKeypad +
+        "Label5 120,0,6675,795 Divisione compatta|txtFattori(0) 2160,1500,1035,405|txtFattori(1) "
+        "4080,1500,1035,405|"
+        "CmbDividendo 2160,1500,615,315|CmbDivisore 4080,1500,615,315|mano(0) 1500,1440,384,384|"
+        "mano(1) 3420,1440,384,384|Check2 5640,1020,1395,375|CmdInserisci 5640,1560,1395,495|"
+        "cmdStampa 7620,1380,1395,495|Frame1 7320,2100,1935,2655 Tastierino numerico|CmdAiuto "
+        "720,2040,1095,495|"
+        "backspace 8040,4140,1095,495|CmdRipeti 5640,4920,1395,495|CmdEnd 7560,4920,1395,495|"
+        "Image1 960,3720,900,855|Image2 960,3720,900,855|Image3 960,3720,900,855|Image4 960,3720,900,855|"
+        "lblUao 600,4620,1515,615|LblRisultato 420,5580,8595,525 Ciao|lblScrivi 420,6120,8595,465|"
+        "Shape1 7320,180,1935,975|Line2 7320,660,9240,660|Label6 7380,180,1155,435 Eseguite|"
+        "lblFatte 8640,180,495,435  0|Label7 7380,660,1035,435 Errori|lblErrori 8640,660,495,435  0|";
     // clang-format off
-    const std::tuple<int, const char*, const char*> casi[] = {
-        {app::DaTe, "+--+2ggggg|Ciao||", "     Clicca e scrivi     (max 4 cifre)|     Clicca e scrivi     (max 2 cifre)"},
-        {app::DalComputer, "----2ggggg|Ciao||", "                     N° cifre dividendo|                      N° cifre divisore"}};
+    const std::tuple<int, const char*, const char*, const char*> casi[] = {
+        {app::DaTe, "+--+2ggggg|Ciao||", "     Clicca e scrivi     (max 4 cifre)", "     Clicca e scrivi     (max 2 cifre)"},
+        {app::DalComputer, "----2ggggg|Ciao||", "                     N° cifre dividendo", "                      N° cifre divisore"}};
     // clang-format on
-    for (const auto& [chi, atteso, didascalie] : casi) {
+    for (const auto& [chi, atteso, dividendo, divisore] : casi) {
         Finestra w;
         FrmDivCompatta& f = w.apri(chi);
+        EXPECT_EQ(testing_support::misplaced(f, posti + "Label1 1440,900,1995,555 " + dividendo +
+                                                    "|Label2 3360,900,1995,555 " + divisore),
+                  "");
+        EXPECT_EQ(f.caption + " " + std::to_string(f.width) + "x" + std::to_string(f.height),
+                  "Divisione Compatta 9516x6828");
         EXPECT_EQ(stato(f), atteso);
-        EXPECT_EQ(f.Label1.text + "|" + f.Label2.text, didascalie);
-        EXPECT_EQ(f.CmbDividendo.listIndex + f.CmbDivisore.listIndex, chi == app::DaTe ? -2 : 0);
+        EXPECT_EQ(f.CmbDividendo.listText() + f.CmbDivisore.listText(), chi == app::DaTe ? "" : "11");
         vuota(f);
         EXPECT_TRUE(f.Timer1.enabled);
         w.p.event([&] { f.Cmb_DropDown(1); }); // opening a list stops the blinking hand
         EXPECT_FALSE(f.Timer1.enabled);
     }
+    EXPECT_EQ(testing_support::misplaced(exercise::FrmDivCompattaBis{}, tavola(660, -300, 405)), "");
 }
 
 // Every choice of lengths, chosen while an operation is under way.
@@ -54,10 +94,10 @@ TEST(DivCompattaSetUp, ComputerDrawsOperandsOfTheChosenLengths) {
             f.lista(lista).listIndex = voce;
             w.p.event([&] { f.Cmb_Click(lista); });
         }
-        const exercise::Limiti dd = exercise::limitiPerCifre(cifre / 10),
-                               ds = exercise::limitiPerCifre(cifre % 10);
+        const std::pair<int, int> limiti[] = {{1, 9}, {10, 99}, {100, 999}, {1000, 9999}};
+        const auto [dd, ds] = std::pair(limiti[cifre / 10 - 1], limiti[cifre % 10 - 1]);
         // The smallest dividend with the largest divisor, then the largest with the smallest.
-        w.p.random.script = {int(dd.min), int(ds.max), int(dd.max), int(ds.min)};
+        w.p.random.script = {dd.first, ds.second, dd.second, ds.first};
         w.p.random.asked.clear();
         w.p.sound.played.clear();
         ASSERT_TRUE(w.p.click(f, "CmdInserisci"));
@@ -73,17 +113,17 @@ TEST(DivCompattaSetUp, ComputerDrawsOperandsOfTheChosenLengths) {
             vuota(f);
             continue;
         }
-        const bool ridisegna = ds.max > dd.min;
+        const bool ridisegna = ds.second > dd.first;
         ASSERT_EQ(w.p.random.asked.size(), ridisegna ? 4u : 2u);
         for (std::size_t i = 0; i < w.p.random.asked.size(); ++i)
-            EXPECT_EQ(w.p.random.asked[i], std::pair(int((i % 2 ? ds : dd).min), int((i % 2 ? ds : dd).max)));
-        EXPECT_EQ(f.Dividendo, ridisegna ? dd.max : dd.min);
-        EXPECT_EQ(f.Divisore, ridisegna ? ds.min : ds.max);
+            EXPECT_EQ(w.p.random.asked[i], i % 2 ? ds : dd);
+        EXPECT_EQ(f.Dividendo, ridisegna ? dd.second : dd.first);
+        EXPECT_EQ(f.Divisore, ridisegna ? ds.first : ds.second);
         EXPECT_LE(f.Divisore, f.Dividendo);
         EXPECT_EQ(riga(f.TxtDividendo) + " " + f.TxtDivisore.text,
                   (std::to_string(f.Dividendo) + "...").substr(0, 4) + " " + std::to_string(f.Divisore));
         EXPECT_EQ(stato(f), kDomanda);
-        EXPECT_EQ(w.p.sound.played, std::vector<int>{app::SuonoPronto});
+        EXPECT_EQ(w.p.sound.played, std::vector<int>{105});
     }
 }
 
@@ -91,7 +131,7 @@ TEST(DivCompattaSetUp, ComputerDrawsOperandsOfTheChosenLengths) {
 // the board with the dividend, the divisor and the entry boxes, the sounds (C click, P ready) and the
 // focus. Typed operands are pressed "OK" on, after the click on the entry box that ends the dialogue.
 TEST(DivCompattaSetUp, EachActionEndsRestartsOrPausesTheDialogue) {
-    const int C = app::SuonoClic, P = app::SuonoPronto, T = app::DaTe, PC = app::DalComputer;
+    const int C = 102, P = 105, T = app::DaTe, PC = app::DalComputer;
     const std::string v = ".... .... .... .... .... ........ ",
                       nuova = ".... .... .... .... .... ....845.23 :", no = "+--+2ggggg|||",
                       nessuno = "+--+2eeeee|||",
