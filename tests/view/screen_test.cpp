@@ -133,6 +133,16 @@ TEST_F(Screen, OtherMouseButtonsOnABoxOrACellDoNothing) {
     EXPECT_EQ(div.TastierinoAttivo, 1);
 }
 
+// Wherever the start window has been moved, the about box opens centred on it.
+TEST_F(Screen, AboutBoxOpensCentredOnTheStartWindow) {
+    auto& start = show<app::FrmStart>("frmStart");
+    view::FormWindow* finestra = host.windowOf(start);
+    finestra->move(finestra->pos() / 3);
+    QTest::mouseClick(widget(start, "cmdInfo"), Qt::LeftButton);
+    const QWidget* info = host.windowOf(p.forms.load("frmInfo"));
+    EXPECT_LE((info->geometry().center() - finestra->geometry().center()).manhattanLength(), 2);
+}
+
 // The seven sounds as built into the program: their rates and lengths in samples.
 TEST(BuiltIn, SoundsByNumberVersionAndFolder) {
     const std::tuple<int, int, std::size_t> suoni[] = {
