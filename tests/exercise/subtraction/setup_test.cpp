@@ -1,25 +1,31 @@
 #include "Sott1Test.h"
 
+#include "support/Layout.h"
+
 #include <sstream>
 #include <vector>
 
 namespace sott1_test {
 namespace {
 
-// Places (left top width height; a line's ends) and texts ('_' a blank) of the window's
-// controls and of its print layout's ("bis:"), then looks (size, colour, background).
+// Places (left,top,width,height; a line's ends) and texts of the window's controls and of its
+// print layout's, then looks (size, colour, background).
 const char* const kPosti =
-    R"(Label5 1860 120 4875 855 Sottrazione;Check1 960 1020 1635 375;Check2 960 1500 1635 375
-Label1 60 2040 3015 255 N°_cifre_minuendo;Label2 60 2700 3015 255 N°_cifre_sottraendo;Label7 7200 600 1035 435 Errori
-txtFattori(0) 1200 2340 1035 405;txtFattori(1) 1200 3000 1035 405;CmbMinuendo 1440 2340 615 315
-CmbSottraendo 1440 3000 615 315;mano(0) 540 2280 384 384;mano(1) 540 2940 384 384;CmdInserisci 1020 3600 1395 495
-Image1 1260 4440 900 855;Image4 1260 4440 900 855;LblRisultato 3060 4680 3135 615 Ciao;lblScrivi 3060 5340 3135 615
-lblUao 960 5280 1515 615;cmdStampa 7440 1320 1395 495;CmdRisolvi 720 2040 1095 495;backspace 7860 4020 1095 495
-CmdRipeti 7380 4860 1395 495;CmdEnd 7380 5580 1395 495;TxtPrestito(0) 5520 1560 615 495;Line1 3120 3360 6120 3360
-TxtMinuendo(4) 3120 2040 615 615;TxtSottraendo(2) 4320 2640 615 615;TxtDifferenza(1) 4920 3480 615 735
-Label3 6120 2160 495 495 -;Label4 6120 2760 495 495 =;bis:TxtPrestito(4) 3120 1680 615 495;bis:Line1 3120 3480 6120 3480
-bis:TxtMinuendo(0) 5520 2160 615 615;bis:TxtSottraendo(1) 4920 2760 615 615;bis:TxtDifferenza(3) 3720 3600 615 735
-bis:Label3 6120 2280 495 495 -;bis:Label4 6120 2880 495 495 =)";
+    "Label5 1860,120,4875,855 Sottrazione|Check1 960,1020,1635,375|Check2 960,1500,1635,375|"
+    "Label1 60,2040,3015,255 N° cifre minuendo|Label2 60,2700,3015,255 N° cifre sottraendo|"
+    "Label7 7200,600,1035,435 Errori|txtFattori(0) 1200,2340,1035,405|"
+    "txtFattori(1) 1200,3000,1035,405|CmbMinuendo 1440,2340,615,315|CmbSottraendo 1440,3000,615,315|"
+    "mano(0) 540,2280,384,384|mano(1) 540,2940,384,384|CmdInserisci 1020,3600,1395,495|"
+    "Image1 1260,4440,900,855|Image4 1260,4440,900,855|LblRisultato 3060,4680,3135,615 Ciao|"
+    "lblScrivi 3060,5340,3135,615|lblUao 960,5280,1515,615|cmdStampa 7440,1320,1395,495|"
+    "CmdRisolvi 720,2040,1095,495|backspace 7860,4020,1095,495|CmdRipeti 7380,4860,1395,495|"
+    "CmdEnd 7380,5580,1395,495|TxtPrestito(0) 5520,1560,615,495|Line1 3120,3360,6120,3360|"
+    "TxtMinuendo(4) 3120,2040,615,615|TxtSottraendo(2) 4320,2640,615,615|"
+    "TxtDifferenza(1) 4920,3480,615,735|Label3 6120,2160,495,495 -|Label4 6120,2760,495,495 =";
+const char* const kPostiCarta =
+    "TxtPrestito(4) 3120,1680,615,495|Line1 3120,3480,6120,3480|TxtMinuendo(0) 5520,2160,615,615|"
+    "TxtSottraendo(1) 4920,2760,615,615|TxtDifferenza(3) 3720,3600,615,735|"
+    "Label3 6120,2280,495,495 -|Label4 6120,2880,495,495 =";
 const char* const kAspetti =
     R"(TxtPrestito(3) 15.6 ff0000 ffc080;TxtMinuendo(1) 21.6 0 ffc080;TxtSottraendo(4) 21.6 0 ffc080
 TxtDifferenza(0) 21.6 80 ffc080;bis:TxtPrestito(2) 15.6 ff0000 ffffff;bis:TxtDifferenza(2) 21.6 c0 ffffff)";
@@ -33,24 +39,18 @@ TEST(Sott1Layout, PlacesTextsLooksAndOpening) {
         const bool pagina = nome.starts_with("bis:");
         return *(pagina ? bis : static_cast<forms::Form&>(w)).find(nome.substr(pagina ? 4 : 0));
     };
-    std::string posti = std::string(kPosti) + ";", aspetti = std::string(kAspetti) + ";";
-    for (std::string* t : {&posti, &aspetti})
-        std::replace(t->begin(), t->end(), '\n', ';');
-    std::ostringstream letti, visti;
-    std::istringstream in(posti), in2(aspetti);
-    for (std::string nome, resto; in >> nome && std::getline(in, resto, ';');) {
-        const forms::Control& c = controllo(nome);
-        const bool linea = c.kind() == forms::ControlKind::Line;
-        letti << nome << ' ' << c.left << ' ' << c.top << ' ' << (linea ? c.x2 : c.width) << ' '
-              << (linea ? c.y2 : c.height) << (c.text.empty() ? "" : " ") << c.text << ';';
-    }
+    std::string aspetti = std::string(kAspetti) + ";";
+    std::replace(aspetti.begin(), aspetti.end(), '\n', ';');
+    std::ostringstream visti;
+    std::istringstream in2(aspetti);
     for (std::string nome, resto; in2 >> nome && std::getline(in2, resto, ';');) {
         const forms::Control& c = controllo(nome);
         visti << nome << ' ' << c.font.points << std::hex << ' ' << c.foreColor << ' ' << c.backColor
               << std::dec << ';';
     }
-    std::replace(posti.begin(), posti.end(), '_', ' ');
-    EXPECT_EQ(letti.str(), posti);
+    EXPECT_EQ(testing_support::misplaced(w, testing_support::kKeypad + kPosti) +
+                  testing_support::misplaced(bis, kPostiCarta),
+              "");
     EXPECT_EQ(visti.str(), aspetti);
     EXPECT_EQ(w.caption + bis.caption + w.Check1.picture + w.Check1.pictureChecked +
                   w.CmbMinuendo.items.back(),
