@@ -4,12 +4,33 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QImage>
 #include <QWidget>
 #include <functional>
 
 namespace view {
 
 class FormWindow;
+
+// Everything a control's widget shows. The widget is brought up to date, and repainted,
+// only when this changes: most handlers touch a few controls of a window of a hundred.
+struct Look {
+    QRect place;
+    bool visible = false;
+    bool enabled = false;
+    bool checked = false;
+    bool focused = false;
+    int listIndex = -1;
+    std::string text;
+    std::string picture;
+    forms::Rgb foreColor = 0;
+    forms::Rgb backColor = 0;
+    forms::Font font;
+    bool transparent = false;
+    forms::Align align = forms::Align::Left;
+
+    bool operator==(const Look& other) const;
+};
 
 // What every widget of a control shares: the control it shows and the window that
 // runs its handlers.
@@ -18,66 +39,105 @@ class ControlView {
     ControlView(FormWindow& window, forms::Control& control) : window_(window), control_(control) {}
     virtual ~ControlView() = default;
     forms::Control& control() const { return control_; }
-    // Brings the widget up to date with the control's state.
-    virtual void refresh() = 0;
+    // Brings the widget up to date with the control's state; repaints it only if that changed.
+    virtual void refresh();
     virtual QWidget* widget() = 0;
 
   protected:
     // Runs one of the control's handlers (copied first: the handler may unload the form).
     void fire(std::function<void()> forms::Control::*handler);
     void fire(const std::function<void()>& action);
-    bool isFocused() const;
     void applyCommon();
+    // The look has changed: rebuild what painting needs from it.
+    virtual void restyle() {}
+    // Whether the widget draws the form's focus (a frame round a cell, a caret).
+    virtual bool showsFocus() const { return false; }
+    const Look& look() const { return shown_; }
 
     FormWindow& window_;
     forms::Control& control_;
+
+  private:
+    void read(Look& into) const;
+
+    Look shown_;
+    Look next_; // kept to reuse its strings' storage from one refresh to the next
+    bool applied_ = false;
 };
 
 // Buttons and check boxes: the picture with its caption; greyed while disabled.
 class PictureButton : public QAbstractButton, public ControlView {
   public:
     PictureButton(FormWindow& window, forms::Control& control, QWidget* parent);
-    void refresh() override;
     QWidget* widget() override { return this; }
 
   protected:
+    void restyle() override;
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+
+  private:
+    std::string pictureName() const;
+
+    // An icon on a plain face (the loudspeaker) rather than a picture filling the button.
+    bool onFace_ = false;
+    bool hasPicture_ = false;
+    QRect iconPlace_;
+    QImage image_; // the picture or the icon, drawn for the current enabled state
+    bool imageGreyed_ = false;
+    QString caption_;
 };
 
 // Labels, entry boxes and operation cells: text the program writes, never the user.
 class TextView : public QWidget, public ControlView {
   public:
     TextView(FormWindow& window, forms::Control& control, QWidget* parent);
-    void refresh() override;
     QWidget* widget() override { return this; }
 
   protected:
+    void restyle() override;
+    bool showsFocus() const override;
     void paintEvent(QPaintEvent*) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+
+  private:
+    QFont font_;
+    QString text_;
+    int flags_ = 0;
+    int lineHeight_ = 0;
+    int textWidth_ = 0;
 };
 
 // Still pictures, stretched to their box.
 class PictureView : public QWidget, public ControlView {
   public:
     PictureView(FormWindow& window, forms::Control& control, QWidget* parent);
-    void refresh() override;
     QWidget* widget() override { return this; }
 
   protected:
+    void restyle() override;
     void paintEvent(QPaintEvent*) override;
+
+  private:
+    QImage image_;
 };
 
 // A frame with its caption; switching it off switches off everything in it.
 class FrameView : public QWidget, public ControlView {
   public:
     FrameView(FormWindow& window, forms::Control& control, QWidget* parent);
-    void refresh() override;
     QWidget* widget() override { return this; }
 
   protected:
+    void restyle() override;
     void paintEvent(QPaintEvent*) override;
+
+  private:
+    QFont font_;
+    QString caption_;
+    int captionWidth_ = 0;
+    int lineHeight_ = 0;
 };
 
 // A drop-down list. Opening it runs the DropDown handler first; the wheel and the
@@ -90,6 +150,7 @@ class ListView : public QComboBox, public ControlView {
     void showPopup() override;
 
   protected:
+    void restyle() override;
     void wheelEvent(QWheelEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 };

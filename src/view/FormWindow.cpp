@@ -68,7 +68,9 @@ void FormWindow::build() {
         }
         case ControlKind::Line:
         case ControlKind::Shape:
-            continue; // painted by the window
+            markControls_.push_back(c); // painted by the window
+            marks_.push_back(markOf(*c));
+            continue;
         }
         widgets_[c] = v->widget();
         views_.push_back(v);
@@ -82,7 +84,10 @@ QWidget* FormWindow::widgetOf(const Control& control) const {
 
 void FormWindow::refresh() {
     if (detached_) return;
-    setWindowTitle(QString::fromStdString(form_.caption));
+    if (caption_ != form_.caption) {
+        caption_ = form_.caption;
+        setWindowTitle(QString::fromStdString(caption_));
+    }
     for (ControlView* v : views_)
         v->refresh();
     for (auto& [c, t] : timers_) {
@@ -90,9 +95,60 @@ void FormWindow::refresh() {
         if (run && !t->isActive()) t->start();
         if (!run && t->isActive()) t->stop();
     }
+    // Giving the focus to the widget that has it already is a no-op.
     if (Control* f = form_.focus())
         if (QWidget* w = widgetOf(*f); w != nullptr && isActiveWindow()) w->setFocus();
+    refreshBackdrop();
+    refreshMarks();
+}
+
+bool FormWindow::Backdrop::operator==(const Backdrop& o) const {
+    return colour == o.colour && picture == o.picture && lines == o.lines && sameFont(font, o.font) &&
+           textColour == o.textColour;
+}
+
+void FormWindow::refreshBackdrop() {
+    const Backdrop now{form_.backColor, form_.picture, form_.printedLines, form_.font, form_.foreColor};
+    if (backdropShown_ && now == backdrop_) return;
+    backdrop_ = now;
+    backdropShown_ = true;
+    picture_ = pictures::exists(now.picture)
+                   ? pictures::image(now.picture, pictures::naturalSize(now.picture))
+                   : QImage();
+    printFont_ = qfont(now.font);
+    printLineHeight_ = QFontMetrics(printFont_).height();
+    printed_.clear();
+    for (const std::string& line : now.lines)
+        printed_.append(QString::fromStdString(line));
     update();
+}
+
+FormWindow::Mark FormWindow::markOf(const Control& c) {
+    Mark m;
+    m.shown = c.isShown();
+    m.shape = c.kind() == ControlKind::Shape;
+    m.place = m.shape ? pxRect(c) : QRect(QPoint(px(c.left), px(c.top)), QPoint(px(c.x2), px(c.y2)));
+    m.width = c.borderWidth;
+    m.colour = c.foreColor;
+    m.fill = c.fillColor;
+    return m;
+}
+
+QRect FormWindow::Mark::bounds() const {
+    const int margin = width + 1; // the pen reaches half its width beyond the geometry
+    return place.normalized().adjusted(-margin, -margin, margin, margin);
+}
+
+// Only the area of a line or shape that changed is painted again.
+void FormWindow::refreshMarks() {
+    for (std::size_t i = 0; i < markControls_.size(); ++i) {
+        const Mark now = markOf(*markControls_[i]);
+        if (now == marks_[i]) continue;
+        QRect dirty = now.bounds();
+        if (marks_[i].shown) dirty |= marks_[i].bounds();
+        marks_[i] = now;
+        update(dirty);
+    }
 }
 
 void FormWindow::dispatch(const std::function<void()>& handler) {
@@ -130,31 +186,26 @@ void FormWindow::present(QWidget* owner) {
 void FormWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), qcolor(form_.backColor));
-    if (pictures::exists(form_.picture))
-        p.drawImage(0, 0, pictures::image(form_.picture, pictures::naturalSize(form_.picture)));
-    for (const Control* c : form_.controls()) {
-        if (!c->isShown()) continue;
-        if (c->kind() == ControlKind::Shape) {
-            p.setPen(QPen(Qt::black, c->borderWidth));
-            p.setBrush(qcolor(c->fillColor));
-            const QRectF r = QRectF(pxRect(*c)).adjusted(1, 1, -1, -1);
-            p.drawRoundedRect(r, 10, 10);
-        } else if (c->kind() == ControlKind::Line) {
-            p.setPen(QPen(qcolor(c->foreColor), c->borderWidth));
-            p.drawLine(px(c->left), px(c->top), px(c->x2), px(c->y2));
+    p.fillRect(rect(), qcolor(backdrop_.colour));
+    if (!picture_.isNull()) p.drawImage(0, 0, picture_);
+    for (const Mark& m : marks_) {
+        if (!m.shown) continue;
+        if (m.shape) {
+            p.setPen(QPen(Qt::black, m.width));
+            p.setBrush(qcolor(m.fill));
+            p.drawRoundedRect(QRectF(m.place).adjusted(1, 1, -1, -1), 10, 10);
+        } else {
+            p.setPen(QPen(qcolor(m.colour), m.width));
+            p.drawLine(m.place.topLeft(), m.place.bottomRight());
         }
     }
-    if (!form_.printedLines.empty()) {
-        const QFont font = qfont(form_.font);
-        p.setFont(font);
-        p.setPen(qcolor(form_.foreColor));
-        const int lineHeight = QFontMetrics(font).height();
+    if (!printed_.isEmpty()) {
+        p.setFont(printFont_);
+        p.setPen(qcolor(backdrop_.textColour));
         int y = 0;
-        for (const std::string& line : form_.printedLines) {
-            p.drawText(QRect(0, y, width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                       QString::fromStdString(line));
-            y += lineHeight;
+        for (const QString& line : printed_) {
+            p.drawText(QRect(0, y, width(), printLineHeight_), Qt::AlignLeft | Qt::AlignVCenter, line);
+            y += printLineHeight_;
         }
     }
 }

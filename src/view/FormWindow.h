@@ -2,6 +2,7 @@
 
 #include "forms/Form.h"
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -43,13 +44,46 @@ class FormWindow : public QWidget {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    // A line or a shape, which the window paints itself, as it was last shown.
+    struct Mark {
+        bool shown = false;
+        bool shape = false;
+        QRect place; // a shape's box; a line from its top left to its bottom right
+        int width = 1;
+        forms::Rgb colour = 0;
+        forms::Rgb fill = 0;
+        bool operator==(const Mark&) const = default;
+        QRect bounds() const;
+    };
+    // The window's own background: colour, picture and printed lines.
+    struct Backdrop {
+        forms::Rgb colour = 0;
+        std::string picture;
+        std::vector<std::string> lines;
+        forms::Font font;
+        forms::Rgb textColour = 0;
+        bool operator==(const Backdrop&) const;
+    };
+
     void build();
+    static Mark markOf(const forms::Control& c);
+    void refreshBackdrop();
+    void refreshMarks();
 
     forms::Form& form_;
     forms::FormRegistry* registry_;
     std::vector<ControlView*> views_; // owned by Qt, as children of this window
     std::map<const forms::Control*, QWidget*> widgets_;
     std::map<const forms::Control*, QTimer*> timers_;
+    std::vector<const forms::Control*> markControls_;
+    std::vector<Mark> marks_;
+    Backdrop backdrop_;
+    QImage picture_;
+    bool backdropShown_ = false;
+    QFont printFont_;
+    int printLineHeight_ = 0;
+    QStringList printed_;
+    std::string caption_;
     bool detached_ = false;
     bool placed_ = false;
 };

@@ -1,9 +1,9 @@
 #include "app/FrmInfo.h"
 #include "app/FrmStart.h"
 #include "support/PracticeWindow.h"
-#include "support/Program.h"
 #include "view/ControlWidgets.h"
 #include "view/FormWindow.h"
+#include "view/OnScreen.h"
 #include "view/ViewHost.h"
 
 #include <QAbstractItemView>
@@ -16,30 +16,6 @@ using testing_support::PracticeWindow;
 using testing_support::Program;
 
 namespace {
-
-struct OnScreen : ::testing::Test {
-    Program p;
-    view::ViewHost host{p.forms};
-
-    OnScreen() {
-        p.forms.define("frmProva", [this] { return std::make_unique<PracticeWindow>(p.m); });
-    }
-
-    template <class T = QWidget> T* widget(forms::Form& f, const char* name) {
-        view::FormWindow* w = host.windowOf(f);
-        return w == nullptr ? nullptr : w->findChild<T*>(name);
-    }
-
-    PracticeWindow& openPractice(int chi) {
-        p.m.ChiSceglie = chi;
-        PracticeWindow* f = nullptr;
-        p.event([&] {
-            f = &p.open<PracticeWindow>("frmProva");
-            f->show();
-        });
-        return *f;
-    }
-};
 
 TEST_F(OnScreen, EveryControlIsAWidgetNamedAfterIt) {
     auto& f = openPractice(app::DaTe);

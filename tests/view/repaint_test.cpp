@@ -1,0 +1,149 @@
+#include "app/FrmStart.h"
+#include "view/OnScreen.h"
+
+#include <QPaintEvent>
+#include <QTest>
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+
+// What one window painted, in the window's own coordinates.
+class PaintLog : public QObject {
+  public:
+    explicit PaintLog(QString window) : window_(std::move(window)) { qApp->installEventFilter(this); }
+    ~PaintLog() override { qApp->removeEventFilter(this); }
+
+    QRegion windowArea; // what the window painted of itself
+    QRegion area;       // everything painted
+
+    void clear() { windowArea = area = QRegion(); }
+
+  protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (e->type() != QEvent::Paint || w == nullptr || w->window()->objectName() != window_) return false;
+        const QRegion r =
+            static_cast<QPaintEvent*>(e)->region().translated(w->mapTo(w->window(), QPoint(0, 0)));
+        area += r;
+        if (w->isWindow()) windowArea += r;
+        return false;
+    }
+
+  private:
+    QString window_;
+};
+
+struct Repaint : OnScreen {
+    // Opens a window, lets it paint itself whole and starts the log afresh.
+    forms::Form& openQuiet(const char* name, int chi) {
+        log = std::make_unique<PaintLog>(name);
+        forms::Form& f = openWindow(name, chi);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(host.windowOf(f)));
+        flush();
+        EXPECT_EQ(log->windowArea, QRegion(host.windowOf(f)->rect())); // all of it, the first time
+        log->clear();
+        return f;
+    }
+    void flush() {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+    // Where a control's widget lies in its window.
+    QRect placeOf(forms::Form& f, const char* name) {
+        QWidget* w = widget(f, name);
+        return QRect(w->mapTo(host.windowOf(f), QPoint(0, 0)), w->size());
+    }
+    std::unique_ptr<PaintLog> log;
+};
+
+using Names = std::set<std::string>;
+
+struct KeypadCase {
+    const char* window;
+    std::vector<const char*> keys; // pressed one after the other
+    Names repainted;               // what the last key changes on screen
+    const char* box;               // the entry box and its text afterwards
+    const char* text;
+};
+
+// The pressed key shows its press; the box shows the digit; nothing else on screen changes.
+TEST_F(Repaint, AKeypadClickRepaintsTheKeyAndWhatItChangedOnly) {
+    const KeypadCase cases[] = {
+        {"frmAdd2", {"Cmd_7"}, {"Cmd_7", "txtFattori(0)", "mano(0)"}, "txtFattori(0)", "7"},
+        {"frmAdd2", {"Cmd_7", "Cmd_3"}, {"Cmd_3", "txtFattori(0)"}, "txtFattori(0)", "73"},
+        {"frmAdd2", {"Cmd_7", "backspace"}, {"backspace", "txtFattori(0)"}, "txtFattori(0)", ""},
+        {"frmAdd2", {"backspace"}, {"backspace"}, "txtFattori(0)", ""},
+        {"frmDivCompatta", {"Cmd_5"}, {"Cmd_5", "txtFattori(0)", "mano(0)"}, "txtFattori(0)", "5"},
+        {"frmDivCompatta", {"Cmd_5", "Cmd_0"}, {"Cmd_0", "txtFattori(0)"}, "txtFattori(0)", "50"},
+        {"frmDivCompatta", {"backspace"}, {"backspace"}, "txtFattori(0)", ""},
+        {"frmProva", {"Cmd_2", "Cmd_9"}, {"Cmd_9", "txtFattori(0)"}, "txtFattori(0)", "29"},
+    };
+    for (const KeypadCase& c : cases) {
+        SCOPED_TRACE(std::string(c.window) + " " + c.keys.back() + " after " + std::to_string(c.keys.size()));
+        forms::Form& f = openQuiet(c.window, app::DaTe);
+        for (const char* key : c.keys) {
+            log->clear();
+            QTest::mouseClick(widget(f, key), Qt::LeftButton);
+            flush();
+        }
+        EXPECT_EQ(f.find(c.box) ? f.find(c.box)->text : "?", c.text);
+        // Overlapping widgets (the list under the box, the keypad's frame under a key)
+        // paint again too, but only within the places of what changed.
+        QRegion changed;
+        for (const std::string& name : c.repainted) {
+            const QRect place = placeOf(f, name.c_str());
+            EXPECT_TRUE((QRegion(place) - log->area).isEmpty()) << name << " left unpainted";
+            changed += place;
+        }
+        EXPECT_TRUE((log->area - changed).isEmpty()) << "painted beyond what changed";
+        p.event([&] { f.unload(); });
+        flush();
+    }
+}
+
+// The hand blinks, on one tick and off the next: each tick repaints its place, nothing else.
+TEST_F(Repaint, ABlinkTickRepaintsOnlyTheHand) {
+    for (const char* name : {"frmAdd2", "frmDivCompatta"}) {
+        SCOPED_TRACE(name);
+        forms::Form& f = openQuiet(name, app::DalComputer);
+        const forms::Control& hand = *f.find("mano(0)");
+        const QRect place = placeOf(f, "mano(0)");
+        int repainted = 0;
+        for (int tick = 0; tick < 6; ++tick) {
+            log->clear();
+            const bool before = hand.visible;
+            p.event([&] { f.find("Timer1")->onTimer(); });
+            flush();
+            EXPECT_EQ(widget(f, "mano(0)")->isVisible(), hand.visible);
+            EXPECT_EQ(log->area.isEmpty(), before == hand.visible) << tick;
+            if (!log->area.isEmpty()) {
+                EXPECT_EQ(log->area.boundingRect(), place) << tick;
+                ++repainted;
+            }
+        }
+        EXPECT_EQ(repainted, 6);
+        p.event([&] { f.unload(); });
+        flush();
+    }
+}
+
+// Moving the mouse over a start-window button moves the focus there once; further moves
+// repaint nothing.
+TEST_F(Repaint, AMouseMoveThatLeavesTheFocusRepaintsNothing) {
+    auto& start = static_cast<app::FrmStart&>(openQuiet("frmStart", app::InEsecuzione));
+    for (const QPoint at : {QPoint(10, 10), QPoint(40, 12), QPoint(60, 20)}) {
+        QTest::mouseMove(widget(start, "cmdTe"), at);
+        flush();
+        EXPECT_EQ(start.focus(), &start.cmdTe);
+    }
+    log->clear();
+    for (const QPoint at : {QPoint(20, 10), QPoint(50, 15)}) {
+        QTest::mouseMove(widget(start, "cmdTe"), at);
+        flush();
+    }
+    EXPECT_TRUE(log->area.isEmpty());
+}
+
+} // namespace
