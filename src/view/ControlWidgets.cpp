@@ -24,6 +24,46 @@ void ControlView::fire(const std::function<void()>& action) {
     window_.dispatch(action);
 }
 
+void TextBlock::set(const QString& text, const QFont& font, int width) {
+    layout_.setText(text);
+    layout_.setFont(font);
+    layout_.setCacheEnabled(true); // the shaped glyphs are kept for every later paint
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout_.setTextOption(option);
+    const qreal leading = QFontMetricsF(font).leading();
+    height_ = -leading;
+    layout_.beginLayout();
+    for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
+        line.setLineWidth(width);
+        height_ += leading;
+        line.setPosition(QPointF(0, height_));
+        height_ += line.height();
+    }
+    layout_.endLayout();
+    height_ = std::max<qreal>(height_, 0);
+}
+
+void TextBlock::draw(QPainter& p, const QRect& r, int flags) const {
+    const QRectF exposed = p.clipBoundingRect();
+    qreal y = r.y();
+    if (flags & Qt::AlignVCenter)
+        y += (r.height() - height_) / 2;
+    else if (flags & Qt::AlignBottom)
+        y += r.height() - height_;
+    for (int i = 0; i < layout_.lineCount(); ++i) {
+        const QTextLine line = layout_.lineAt(i);
+        const qreal free = r.width() - line.horizontalAdvance();
+        qreal x = r.x();
+        if (flags & Qt::AlignRight)
+            x += free;
+        else if (flags & Qt::AlignHCenter)
+            x += free / 2;
+        const QRectF place(x, y + line.y(), line.horizontalAdvance(), line.height());
+        if (exposed.isEmpty() || exposed.intersects(place)) line.draw(&p, QPointF(x, y));
+    }
+}
+
 bool Look::operator==(const Look& o) const {
     return place == o.place && visible == o.visible && enabled == o.enabled && checked == o.checked &&
            focused == o.focused && listIndex == o.listIndex && text == o.text && picture == o.picture &&
@@ -50,15 +90,28 @@ void ControlView::read(Look& into) const {
 
 void ControlView::refresh() {
     read(next_);
-    if (applied_ && next_ == shown_) return;
+    // Showing or hiding alone redraws nothing: Qt paints what appears or is uncovered.
+    const bool visible = next_.visible;
+    next_.visible = shown_.visible;
+    const bool redraw = !applied_ || !(next_ == shown_);
+    next_.visible = visible;
+    if (!redraw && visible == shown_.visible) return;
     std::swap(shown_, next_);
     QWidget* w = widget();
     if (!applied_ || shown_.place != next_.place) w->setGeometry(shown_.place);
     applied_ = true;
-    restyle();
-    w->setEnabled(shown_.enabled);
+    if (redraw) {
+        prepared_ = false;
+        w->setEnabled(shown_.enabled);
+        w->update();
+    }
     w->setVisible(shown_.visible);
-    w->update();
+}
+
+void ControlView::prepareIfChanged() {
+    if (prepared_) return;
+    prepare();
+    prepared_ = true;
 }
 
 void ControlView::applyCommon() {
@@ -82,7 +135,7 @@ PictureButton::PictureButton(FormWindow& window, forms::Control& control, QWidge
     });
 }
 
-void PictureButton::restyle() {
+void PictureButton::prepare() {
     const std::string& pic = look().picture;
     const QSize size = look().place.size();
     const QSize natural = pictures::naturalSize(pic);
@@ -100,6 +153,7 @@ void PictureButton::restyle() {
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
+    prepareIfChanged();
     QPainter p(this);
     const bool greyed = !isEnabled();
     if (hasPicture_ && (image_.isNull() || imageGreyed_ != greyed)) {
@@ -149,10 +203,8 @@ TextView::TextView(FormWindow& window, forms::Control& control, QWidget* parent)
     if (control_.kind() == ControlKind::Label) setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void TextView::restyle() {
-    font_ = qfont(look().font);
-    text_ = QString::fromStdString(look().text);
-    flags_ = Qt::TextWordWrap;
+void TextView::prepare() {
+    flags_ = 0;
     switch (look().align) {
     case forms::Align::Left:
         flags_ |= Qt::AlignLeft;
@@ -165,8 +217,17 @@ void TextView::restyle() {
         break;
     }
     flags_ |= control_.kind() == ControlKind::Label ? Qt::AlignTop : Qt::AlignVCenter;
-    lineHeight_ = QFontMetrics(font_).height();
-    textWidth_ = QFontMetrics(font_).horizontalAdvance(text_);
+    const QFont font = qfont(look().font);
+    const QString text = QString::fromStdString(look().text);
+    lineHeight_ = QFontMetrics(font).height();
+    textWidth_ = QFontMetrics(font).horizontalAdvance(text);
+    text_.set(text, font, textPlace().width());
+}
+
+// Entry boxes keep their digits off the sunken edge.
+QRect TextView::textPlace() const {
+    const QRect r(QPoint(0, 0), look().place.size());
+    return control_.kind() == ControlKind::TextBox ? r.adjusted(4, 0, -5, 0) : r;
 }
 
 bool TextView::showsFocus() const {
@@ -174,6 +235,7 @@ bool TextView::showsFocus() const {
 }
 
 void TextView::paintEvent(QPaintEvent*) {
+    prepareIfChanged();
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRect r = rect();
@@ -194,10 +256,9 @@ void TextView::paintEvent(QPaintEvent*) {
         p.setBrush(QColor(255, 255, 255, 110));
         p.drawRoundedRect(QRectF(r).adjusted(2, 2, -2, -2), 5, 5);
     }
-    p.setFont(font_);
     p.setPen(isEnabled() ? fore : QColor(150, 150, 150));
-    const QRect textRect = entry ? r.adjusted(4, 0, -5, 0) : r;
-    p.drawText(textRect, flags_, text_);
+    const QRect textRect = textPlace();
+    text_.draw(p, textRect, flags_);
     if ((entry || control_.caret) && look().focused && isEnabled()) { // caret after the last digit
         // A centred cell's text ends half its width right of the centre.
         const int right = entry ? textRect.right() : textRect.center().x() + textWidth_ / 2;
@@ -220,11 +281,12 @@ PictureView::PictureView(FormWindow& window, forms::Control& control, QWidget* p
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void PictureView::restyle() {
+void PictureView::prepare() {
     image_ = pictures::image(look().picture, look().place.size());
 }
 
 void PictureView::paintEvent(QPaintEvent*) {
+    prepareIfChanged();
     QPainter p(this);
     p.drawImage(0, 0, image_);
 }
@@ -236,18 +298,19 @@ FrameView::FrameView(FormWindow& window, forms::Control& control, QWidget* paren
     applyCommon();
 }
 
-void FrameView::restyle() {
-    font_ = qfont(look().font);
-    const QFontMetrics fm(font_);
-    caption_ = QString::fromStdString(look().text);
-    captionWidth_ = fm.horizontalAdvance(caption_) + 8;
+void FrameView::prepare() {
+    const QFont font = qfont(look().font);
+    const QFontMetrics fm(font);
+    const QString caption = QString::fromStdString(look().text);
+    captionWidth_ = fm.horizontalAdvance(caption) + 8;
     lineHeight_ = fm.height();
+    caption_.set(caption, font, captionWidth_);
 }
 
 void FrameView::paintEvent(QPaintEvent*) {
+    prepareIfChanged();
     QPainter p(this);
     p.fillRect(rect(), qcolor(look().backColor));
-    p.setFont(font_);
     const int mid = lineHeight_ / 2;
     p.setPen(QColor(128, 128, 128));
     const QRect box = rect().adjusted(0, mid, -1, -1);
@@ -257,7 +320,7 @@ void FrameView::paintEvent(QPaintEvent*) {
     p.drawLine(box.bottomRight(), box.bottomLeft());
     p.drawLine(box.bottomLeft(), box.topLeft());
     p.setPen(isEnabled() ? qcolor(look().foreColor) : QColor(128, 128, 128));
-    p.drawText(QRect(10, 0, captionWidth_, lineHeight_), Qt::AlignLeft | Qt::AlignVCenter, caption_);
+    caption_.draw(p, QRect(10, 0, captionWidth_, lineHeight_), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 // ---- ListView
@@ -276,12 +339,9 @@ ListView::ListView(FormWindow& window, forms::Control& control, QWidget* parent)
     });
 }
 
-void ListView::restyle() {
-    setFont(qfont(look().font));
-}
-
 void ListView::refresh() {
     ControlView::refresh();
+    if (const QFont f = qfont(look().font); font() != f) setFont(f);
     // A choice in the open list moves the widget before the form hears of it, and the
     // handler may undo it: compare with the widget, not with what was shown last.
     if (currentIndex() != control_.listIndex) {

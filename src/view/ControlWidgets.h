@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QImage>
+#include <QTextLayout>
 #include <QWidget>
 #include <functional>
 
@@ -32,6 +33,19 @@ struct Look {
     bool operator==(const Look& other) const;
 };
 
+// Text laid out once, when it changes, and drawn on every paint as
+// QPainter::drawText(rect, flags, text) draws it.
+class TextBlock {
+  public:
+    void set(const QString& text, const QFont& font, int width);
+    // flags: the alignments of drawText; the text wraps at words.
+    void draw(QPainter& p, const QRect& r, int flags) const;
+
+  private:
+    QTextLayout layout_;
+    qreal height_ = 0;
+};
+
 // What every widget of a control shares: the control it shows and the window that
 // runs its handlers.
 class ControlView {
@@ -48,8 +62,10 @@ class ControlView {
     void fire(std::function<void()> forms::Control::*handler);
     void fire(const std::function<void()>& action);
     void applyCommon();
-    // The look has changed: rebuild what painting needs from it.
-    virtual void restyle() {}
+    // Rebuilds what painting needs from the look. Called from the first paint after the
+    // look changed, so that a control that never shows costs nothing.
+    virtual void prepare() {}
+    void prepareIfChanged();
     // Whether the widget draws the form's focus (a frame round a cell, a caret).
     virtual bool showsFocus() const { return false; }
     const Look& look() const { return shown_; }
@@ -63,6 +79,7 @@ class ControlView {
     Look shown_;
     Look next_; // kept to reuse its strings' storage from one refresh to the next
     bool applied_ = false;
+    bool prepared_ = false;
 };
 
 // Buttons and check boxes: the picture with its caption; greyed while disabled.
@@ -72,7 +89,7 @@ class PictureButton : public QAbstractButton, public ControlView {
     QWidget* widget() override { return this; }
 
   protected:
-    void restyle() override;
+    void prepare() override;
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -96,14 +113,15 @@ class TextView : public QWidget, public ControlView {
     QWidget* widget() override { return this; }
 
   protected:
-    void restyle() override;
+    void prepare() override;
     bool showsFocus() const override;
     void paintEvent(QPaintEvent*) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
   private:
-    QFont font_;
-    QString text_;
+    QRect textPlace() const;
+
+    TextBlock text_;
     int flags_ = 0;
     int lineHeight_ = 0;
     int textWidth_ = 0;
@@ -116,7 +134,7 @@ class PictureView : public QWidget, public ControlView {
     QWidget* widget() override { return this; }
 
   protected:
-    void restyle() override;
+    void prepare() override;
     void paintEvent(QPaintEvent*) override;
 
   private:
@@ -130,12 +148,11 @@ class FrameView : public QWidget, public ControlView {
     QWidget* widget() override { return this; }
 
   protected:
-    void restyle() override;
+    void prepare() override;
     void paintEvent(QPaintEvent*) override;
 
   private:
-    QFont font_;
-    QString caption_;
+    TextBlock caption_;
     int captionWidth_ = 0;
     int lineHeight_ = 0;
 };
@@ -150,7 +167,6 @@ class ListView : public QComboBox, public ControlView {
     void showPopup() override;
 
   protected:
-    void restyle() override;
     void wheelEvent(QWheelEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 };

@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -112,15 +113,20 @@ void FormWindow::refreshBackdrop() {
     if (backdropShown_ && now == backdrop_) return;
     backdrop_ = now;
     backdropShown_ = true;
-    picture_ = pictures::exists(now.picture)
-                   ? pictures::image(now.picture, pictures::naturalSize(now.picture))
-                   : QImage();
-    printFont_ = qfont(now.font);
+    backdropPrepared_ = false;
+    update();
+}
+
+// At the first paint after a change: a window built but never shown draws nothing.
+void FormWindow::prepareBackdrop() {
+    const std::string& pic = backdrop_.picture;
+    picture_ = pictures::exists(pic) ? pictures::cropped(pic, size()) : QImage();
+    printFont_ = qfont(backdrop_.font);
     printLineHeight_ = QFontMetrics(printFont_).height();
     printed_.clear();
-    for (const std::string& line : now.lines)
+    for (const std::string& line : backdrop_.lines)
         printed_.append(QString::fromStdString(line));
-    update();
+    backdropPrepared_ = true;
 }
 
 FormWindow::Mark FormWindow::markOf(const Control& c) {
@@ -183,13 +189,14 @@ void FormWindow::present(QWidget* owner) {
     activateWindow();
 }
 
-void FormWindow::paintEvent(QPaintEvent*) {
+void FormWindow::paintEvent(QPaintEvent* e) {
+    if (!backdropPrepared_) prepareBackdrop();
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), qcolor(backdrop_.colour));
     if (!picture_.isNull()) p.drawImage(0, 0, picture_);
     for (const Mark& m : marks_) {
-        if (!m.shown) continue;
+        if (!m.shown || !m.bounds().intersects(e->rect())) continue; // stroking costs even when clipped
         if (m.shape) {
             p.setPen(QPen(Qt::black, m.width));
             p.setBrush(qcolor(m.fill));

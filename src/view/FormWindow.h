@@ -68,6 +68,7 @@ class FormWindow : public QWidget {
     void build();
     static Mark markOf(const forms::Control& c);
     void refreshBackdrop();
+    void prepareBackdrop();
     void refreshMarks();
 
     forms::Form& form_;
@@ -80,6 +81,7 @@ class FormWindow : public QWidget {
     Backdrop backdrop_;
     QImage picture_;
     bool backdropShown_ = false;
+    bool backdropPrepared_ = false;
     QFont printFont_;
     int printLineHeight_ = 0;
     QStringList printed_;

@@ -33,6 +33,18 @@ QImage greyedCopy(const QImage& source) {
     return out;
 }
 
+// The picture drawn over a box of size `drawing`, on a canvas of size `canvas`.
+QImage drawn(const std::string& name, QSize canvas, QSize drawing) {
+    QImage img(canvas, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    if (QSvgRenderer* r = renderer(name)) {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        r->render(&p, QRectF(QPointF(0, 0), QSizeF(drawing)));
+    }
+    return img;
+}
+
 } // namespace
 
 bool exists(const std::string& name) {
@@ -53,16 +65,15 @@ QImage image(const std::string& name, QSize size, bool greyed) {
                             .arg(greyed ? 1 : 0);
     auto it = cache.find(key);
     if (it != cache.end()) return it.value();
-    QImage img(size, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    if (QSvgRenderer* r = renderer(name)) {
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        r->render(&p, QRectF(QPointF(0, 0), QSizeF(size)));
-    }
+    QImage img = drawn(name, size, size);
     if (greyed) img = greyedCopy(img);
     cache.insert(key, img);
     return img;
+}
+
+QImage cropped(const std::string& name, QSize size) {
+    const QSize natural = naturalSize(name);
+    return drawn(name, natural.boundedTo(size), natural);
 }
 
 } // namespace view::pictures

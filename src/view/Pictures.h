@@ -15,6 +15,9 @@ bool exists(const std::string& name);
 QSize naturalSize(const std::string& name);
 // The picture drawn to fill size; greyed for a disabled control.
 QImage image(const std::string& name, QSize size, bool greyed = false);
+// The picture at its own size from the top left, only as much of it as fits in size
+// (a window's background, which may be larger than the window).
+QImage cropped(const std::string& name, QSize size);
 
 } // namespace pictures
 } // namespace view

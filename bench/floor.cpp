@@ -1,0 +1,53 @@
+// The floor the program is measured against: a bare Qt Widgets window the size of the
+// start window with one label in the program's font, and for the click a button that
+// changes the label.
+// Usage: bench_floor                   first complete paint: prints "painted <peak KiB>"
+//        bench_floor --click <clicks>  prints "click <median µs>"
+//        bench_floor --idle <seconds>  prints "idle <CPU ms per minute>"
+#include "Watch.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <cstdlib>
+#include <cstring>
+
+int main(int argc, char* argv[]) {
+    bench::WatchedApplication app(argc, argv);
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const int amount = argc > 2 ? std::max(1, std::atoi(argv[2])) : 1;
+
+    QWidget window;
+    window.setObjectName("floor");
+    window.setFixedSize(634, 454);
+    QLabel label("0", &window);
+    QFont font("Comic Sans MS");
+    font.setPixelSize(27); // 20.4 points at 96 dpi, as the program's messages
+    font.setBold(true);
+    label.setFont(font);
+    label.setGeometry(40, 40, 300, 40);
+    QPushButton* button = nullptr;
+    if (mode == "--click") {
+        button = new QPushButton("+1", &window);
+        button->setGeometry(40, 120, 80, 32);
+        QObject::connect(button, &QPushButton::clicked, &label,
+                         [&label] { label.setText(QString::number(label.text().toInt() + 1)); });
+    }
+    window.show();
+    if (!app.runUntil([&] { return app.paintedWhole(&window); }, 10000)) return 1;
+    if (mode.empty()) {
+        bench::report("painted", static_cast<double>(bench::peakKiB()));
+        return 0;
+    }
+    if (mode == "--click") {
+        std::vector<double> times;
+        for (int i = 0; i < amount + 10; ++i) {
+            const double us = app.clickToRepainted(button, &label);
+            if (us < 0) return 1;
+            if (i >= 10) times.push_back(us); // the first clicks warm the caches
+        }
+        bench::report("click", bench::median(times));
+    } else if (mode == "--idle") {
+        bench::report("idle", app.idleCpuPerMinute(amount));
+    }
+    return 0;
+}
