@@ -44,6 +44,12 @@ inline double median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
+// The line the driver reads, at once.
+inline void report(const char* what, double value) {
+    std::printf("%s %.3f\n", what, value);
+    std::fflush(stdout);
+}
+
 class WatchedApplication : public QApplication {
   public:
     WatchedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -113,6 +119,30 @@ class WatchedApplication : public QApplication {
         return std::chrono::duration<double, std::micro>(*end - start).count();
     }
 
+    // The median of `clicks` clicks, each on button(i), to `shows` repainted, after ten
+    // clicks that warm the caches; negative if one was never repainted.
+    double medianClick(const std::function<QWidget*(int)>& button, QWidget* shows, int clicks) {
+        std::vector<double> times;
+        for (int i = 0; i < clicks + 10; ++i) {
+            const double us = clickToRepainted(button(i), shows);
+            if (us < 0) return -1;
+            if (i >= 10) times.push_back(us);
+        }
+        return median(times);
+    }
+
+    // Runs the measure a mode asks for and reports it; false if it failed.
+    bool measure(const std::string& mode, int amount, const std::function<QWidget*(int)>& button,
+                 QWidget* shows) {
+        if (mode == "--click") {
+            const double us = medianClick(button, shows, amount);
+            report("click", us);
+            return us >= 0;
+        }
+        if (mode == "--idle") report("idle", idleCpuPerMinute(amount));
+        return true;
+    }
+
     // Processor time of the whole process (every thread) over a stretch with no input, in
     // milliseconds per minute.
     double idleCpuPerMinute(int seconds) {
@@ -128,11 +158,5 @@ class WatchedApplication : public QApplication {
     QEventLoop* loop_ = nullptr;
     Clock::time_point metAt_;
 };
-
-// The line the driver reads, at once.
-inline void report(const char* what, double value) {
-    std::printf("%s %.3f\n", what, value);
-    std::fflush(stdout);
-}
 
 } // namespace bench

@@ -38,16 +38,8 @@ int main(int argc, char* argv[]) {
         bench::report("painted", static_cast<double>(bench::peakKiB()));
         return 0;
     }
-    if (mode == "--click") {
-        std::vector<double> times;
-        for (int i = 0; i < amount + 10; ++i) {
-            const double us = app.clickToRepainted(button, &label);
-            if (us < 0) return 1;
-            if (i >= 10) times.push_back(us); // the first clicks warm the caches
-        }
-        bench::report("click", bench::median(times));
-    } else if (mode == "--idle") {
-        bench::report("idle", app.idleCpuPerMinute(amount));
-    }
-    return 0;
+    return app.measure(
+               mode, amount, [button](int) { return button; }, &label)
+               ? 0
+               : 1;
 }

@@ -46,17 +46,6 @@ int main(int argc, char* argv[]) {
     app.click(part(start, argv[3]));
     if (!app.runUntil([&] { return app.paintedWhole(topLevel(name)); }, 10000)) return 1;
     QWidget* window = topLevel(name);
-    if (mode == "--click") {
-        QWidget* box = part(window, "txtFattori(0)");
-        std::vector<double> times;
-        for (int i = 0; i < amount + 10; ++i) {
-            const double us = app.clickToRepainted(part(window, i % 2 == 0 ? "Cmd_7" : "backspace"), box);
-            if (us < 0) return 1;
-            if (i >= 10) times.push_back(us); // the first clicks warm the caches
-        }
-        bench::report("click", bench::median(times));
-    } else if (mode == "--idle") {
-        bench::report("idle", app.idleCpuPerMinute(amount));
-    }
-    return 0;
+    const auto key = [window](int i) { return part(window, i % 2 == 0 ? "Cmd_7" : "backspace"); };
+    return app.measure(mode, amount, key, part(window, "txtFattori(0)")) ? 0 : 1;
 }
