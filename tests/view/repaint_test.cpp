@@ -1,7 +1,9 @@
 #include "app/FrmStart.h"
 #include "view/OnScreen.h"
 
+#include <QComboBox>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QTest>
 #include <map>
 #include <set>
@@ -147,3 +149,69 @@ TEST_F(Repaint, AMouseMoveThatLeavesTheFocusRepaintsNothing) {
 }
 
 } // namespace
+
+// What the window shows, as flushed to the screen, is what a full paint of its present
+// state draws: no area was left unpainted after any step.
+struct Stale : Repaint {
+    // One step: "name" clicks a control's widget, "name=k" opens a list and chooses item k,
+    // digits press keypad keys.
+    void step(forms::Form& f, const std::string& t) {
+        if (const auto eq = t.find('='); eq != std::string::npos) {
+            auto* list = widget<QComboBox>(f, t.substr(0, eq).c_str());
+            list->showPopup();
+            list->hidePopup();
+            emit list->activated(std::stoi(t.substr(eq + 1)));
+        } else if (t[0] >= '0' && t[0] <= '9') {
+            for (char d : t)
+                QTest::mouseClick(widget(f, ("Cmd_" + std::string(1, d)).c_str()), Qt::LeftButton);
+        } else {
+            QWidget* w = widget(f, t.c_str());
+            ASSERT_TRUE(w != nullptr && w->isVisible() && w->isEnabled()) << t;
+            QTest::mouseClick(w, Qt::LeftButton);
+        }
+        flush();
+    }
+};
+
+TEST_F(Stale, EveryStepLeavesTheWindowAsAFullPaintWouldDrawIt) {
+    struct Case {
+        const char* window;
+        int chi;
+        std::vector<std::string> steps;
+        std::string done; // lblFatte at the end
+    };
+    const Case cases[] = {
+        // options, lists, the solution, a new operation, the keypad
+        {"frmAdd2",
+         app::DalComputer,
+         {"Check1", "Check2", "CmbNPA=2", "CmbNSA=1", "CmdVai", "CmdRisolvi", "CmdSomma", "CmdVai"},
+         " 0"},
+        {"frmDivCompatta",
+         app::DalComputer,
+         {"Check2", "CmbDividendo=2", "CmbDivisore=0", "CmdInserisci", "CmdAiuto", "CmdRipeti",
+          "CmdInserisci"},
+         " 0"},
+        // an operation worked to its end by the child: 1 + 2 = 3
+        {"frmAdd2", app::DaTe, {"Check2", "txtFattori(0)", "1", "txtFattori(1)", "2", "CmdVai", "3"}, " 1"},
+    };
+    for (const Case& c : cases) {
+        forms::Form& f = openQuiet(c.window, c.chi);
+        QWidget* w = host.windowOf(f);
+        for (const std::string& t : c.steps) {
+            SCOPED_TRACE(std::string(c.window) + " after " + t);
+            step(f, t);
+            const QImage shown =
+                w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage full = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(shown.size(), full.size());
+            int stale = 0;
+            for (int y = 0; y < full.height(); ++y)
+                for (int x = 0; x < full.width(); ++x)
+                    stale += shown.pixel(x, y) != full.pixel(x, y);
+            EXPECT_EQ(stale, 0);
+        }
+        EXPECT_EQ(f.find("lblFatte")->text, c.done);
+        p.event([&] { f.unload(); });
+        flush();
+    }
+}
