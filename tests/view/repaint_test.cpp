@@ -215,3 +215,28 @@ TEST_F(Stale, EveryStepLeavesTheWindowAsAFullPaintWouldDrawIt) {
         flush();
     }
 }
+
+// The cell that takes the next digit shows it (the caret), the others do not; texts
+// come in their own colours.
+TEST_F(Repaint, TheFocusAndTheColoursShow) {
+    forms::Form& f = openQuiet("frmAdd2", app::DaTe);
+    const auto image = [&](const char* name) { return widget(f, name)->grab().toImage(); };
+    const auto has = [&](const char* name, QRgb colour) {
+        const QImage i = image(name).convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < i.height(); ++y)
+            for (int x = 0; x < i.width(); ++x)
+                if ((i.pixel(x, y) & 0xFFFFFF) == colour) return true;
+        return false;
+    };
+    EXPECT_TRUE(has("LblRisultato", 0xFF0000));                // "Ciao"
+    EXPECT_TRUE(has("Label5", 0x0000FF));                      // the title
+    EXPECT_NE(image("txtFattori(0)"), image("txtFattori(1)")); // both empty: only the caret differs
+    const QImage unfocused = image("txtFattori(1)");
+    QTest::mouseClick(widget(f, "txtFattori(1)"), Qt::LeftButton);
+    flush();
+    EXPECT_EQ(image("txtFattori(0)"), unfocused);
+    EXPECT_NE(image("txtFattori(1)"), unfocused);
+    QTest::mouseClick(widget(f, "Cmd_8"), Qt::LeftButton);
+    flush();
+    EXPECT_TRUE(has("txtFattori(1)", 0x0000C0)); // the digit
+}
