@@ -6,6 +6,7 @@
 #include "view/Units.h"
 
 #include <QMouseEvent>
+#include <cmath>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -31,12 +32,13 @@ void TextBlock::set(const QString& text, const QFont& font, int width) {
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
     layout_.setTextOption(option);
-    const qreal leading = QFontMetricsF(font).leading();
+    // Whole-pixel leading and line places, as drawText has them.
+    const int leading = QFontMetrics(font).leading();
     height_ = -leading;
     layout_.beginLayout();
     for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
         line.setLineWidth(width);
-        height_ += leading;
+        height_ = std::ceil(height_ + leading);
         line.setPosition(QPointF(0, height_));
         height_ += line.height();
     }
@@ -48,9 +50,9 @@ void TextBlock::draw(QPainter& p, const QRect& r, int flags) const {
     const QRectF exposed = p.clipBoundingRect();
     qreal y = r.y();
     if (flags & Qt::AlignVCenter)
-        y += (r.height() - height_) / 2;
+        y += std::round((r.height() - height_) / 2);
     else if (flags & Qt::AlignBottom)
-        y += r.height() - height_;
+        y += std::round(r.height() - height_);
     for (int i = 0; i < layout_.lineCount(); ++i) {
         const QTextLine line = layout_.lineAt(i);
         const qreal free = r.width() - line.horizontalAdvance();

@@ -21,6 +21,7 @@ TEST(TextBlock, DrawsWhatDrawTextDraws) {
         double points;
         QSize box;
         int flags;
+        const char* family = "Comic Sans MS";
     };
     const Case cases[] = {
         {"7", 14.4, {60, 27}, Qt::AlignRight | Qt::AlignVCenter},
@@ -31,11 +32,14 @@ TEST(TextBlock, DrawsWhatDrawTextDraws) {
         {"Eseguite", 14.4, {77, 29}, Qt::AlignLeft | Qt::AlignTop},
         {"3", 21.6, {41, 49}, Qt::AlignHCenter | Qt::AlignVCenter},
         {"Tastierino numerico", 9, {120, 16}, Qt::AlignLeft | Qt::AlignVCenter},
+        {"4", 21.6, {33, 27}, Qt::AlignHCenter | Qt::AlignVCenter, "Times New Roman"},
+        {"1 2 3 4 5 6 7 8 9", 21.6, {60, 200}, Qt::AlignRight | Qt::AlignVCenter, "Times New Roman"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         forms::Font f;
         f.points = c.points;
+        f.family = c.family;
         const QFont font = view::qfont(f);
         const QRect box(QPoint(0, 0), c.box);
         QImage expected = blank(c.box);
