@@ -6,9 +6,9 @@
 #include "view/Units.h"
 
 #include <QMouseEvent>
-#include <cmath>
 #include <QPainter>
 #include <QWheelEvent>
+#include <cmath>
 
 namespace view {
 
