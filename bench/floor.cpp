@@ -4,10 +4,13 @@
 // Usage: bench_floor                   first complete paint: prints "painted <peak KiB>"
 //        bench_floor --click <clicks>  prints "click <median µs>"
 //        bench_floor --idle <seconds>  prints "idle <CPU ms per minute>"
+//        bench_floor --blink <seconds> the same with a 26-pixel mark shown and hidden every
+//                                      500 ms, as an exercise window blinks its hand
 #include "Watch.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <cstdlib>
 #include <cstring>
 
@@ -32,6 +35,12 @@ int main(int argc, char* argv[]) {
         QObject::connect(button, &QPushButton::clicked, &label,
                          [&label] { label.setText(QString::number(label.text().toInt() + 1)); });
     }
+    QLabel mark("☛", &window);
+    mark.setGeometry(44, 156, 26, 26);
+    mark.setVisible(mode == "--blink");
+    QTimer blink;
+    QObject::connect(&blink, &QTimer::timeout, &mark, [&mark] { mark.setVisible(!mark.isVisible()); });
+    if (mode == "--blink") blink.start(500);
     window.show();
     if (!app.runUntil([&] { return app.paintedWhole(&window); }, 10000)) return 1;
     if (mode.empty()) {
@@ -39,7 +48,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     return app.measure(
-               mode, amount, [button](int) { return button; }, &label)
+               mode == "--blink" ? "--idle" : mode, amount, [button](int) { return button; }, &label)
                ? 0
                : 1;
 }
