@@ -5,7 +5,6 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTest>
-#include <map>
 #include <set>
 #include <string>
 
@@ -66,21 +65,19 @@ struct KeypadCase {
     const char* window;
     std::vector<const char*> keys; // pressed one after the other
     Names repainted;               // what the last key changes on screen
-    const char* box;               // the entry box and its text afterwards
-    const char* text;
+    const char* text;              // in the first entry box afterwards
 };
 
 // The pressed key shows its press; the box shows the digit; nothing else on screen changes.
 TEST_F(Repaint, AKeypadClickRepaintsTheKeyAndWhatItChangedOnly) {
     const KeypadCase cases[] = {
-        {"frmAdd2", {"Cmd_7"}, {"Cmd_7", "txtFattori(0)", "mano(0)"}, "txtFattori(0)", "7"},
-        {"frmAdd2", {"Cmd_7", "Cmd_3"}, {"Cmd_3", "txtFattori(0)"}, "txtFattori(0)", "73"},
-        {"frmAdd2", {"Cmd_7", "backspace"}, {"backspace", "txtFattori(0)"}, "txtFattori(0)", ""},
-        {"frmAdd2", {"backspace"}, {"backspace"}, "txtFattori(0)", ""},
-        {"frmDivCompatta", {"Cmd_5"}, {"Cmd_5", "txtFattori(0)", "mano(0)"}, "txtFattori(0)", "5"},
-        {"frmDivCompatta", {"Cmd_5", "Cmd_0"}, {"Cmd_0", "txtFattori(0)"}, "txtFattori(0)", "50"},
-        {"frmDivCompatta", {"backspace"}, {"backspace"}, "txtFattori(0)", ""},
-        {"frmProva", {"Cmd_2", "Cmd_9"}, {"Cmd_9", "txtFattori(0)"}, "txtFattori(0)", "29"},
+        {"frmAdd2", {"Cmd_7"}, {"Cmd_7", "txtFattori(0)", "mano(0)"}, "7"},
+        {"frmAdd2", {"Cmd_7", "Cmd_3"}, {"Cmd_3", "txtFattori(0)"}, "73"},
+        {"frmAdd2", {"Cmd_7", "backspace"}, {"backspace", "txtFattori(0)"}, ""},
+        {"frmAdd2", {"backspace"}, {"backspace"}, ""}, // changes nothing: only the key's press shows
+        {"frmDivCompatta", {"Cmd_5"}, {"Cmd_5", "txtFattori(0)", "mano(0)"}, "5"},
+        {"frmDivCompatta", {"Cmd_5", "Cmd_0"}, {"Cmd_0", "txtFattori(0)"}, "50"},
+        {"frmDivCompatta", {"backspace"}, {"backspace"}, ""},
     };
     for (const KeypadCase& c : cases) {
         SCOPED_TRACE(std::string(c.window) + " " + c.keys.back() + " after " + std::to_string(c.keys.size()));
@@ -90,7 +87,7 @@ TEST_F(Repaint, AKeypadClickRepaintsTheKeyAndWhatItChangedOnly) {
             QTest::mouseClick(widget(f, key), Qt::LeftButton);
             flush();
         }
-        EXPECT_EQ(f.find(c.box) ? f.find(c.box)->text : "?", c.text);
+        EXPECT_EQ(f.find("txtFattori(0)")->text, c.text);
         // Overlapping widgets (the list under the box, the keypad's frame under a key)
         // paint again too, but only within the places of what changed.
         QRegion changed;
@@ -148,8 +145,6 @@ TEST_F(Repaint, AMouseMoveThatLeavesTheFocusRepaintsNothing) {
     EXPECT_TRUE(log->area.isEmpty());
 }
 
-} // namespace
-
 // What the window shows, as flushed to the screen, is what a full paint of its present
 // state draws: no area was left unpainted after any step.
 struct Stale : Repaint {
@@ -203,15 +198,9 @@ TEST_F(Stale, EveryStepLeavesTheWindowAsAFullPaintWouldDrawIt) {
         for (const std::string& t : c.steps) {
             SCOPED_TRACE(std::string(c.window) + " after " + t);
             step(f, t);
-            const QImage shown =
-                w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32);
-            const QImage full = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            ASSERT_EQ(shown.size(), full.size());
-            int stale = 0;
-            for (int y = 0; y < full.height(); ++y)
-                for (int x = 0; x < full.width(); ++x)
-                    stale += shown.pixel(x, y) != full.pixel(x, y);
-            EXPECT_EQ(stale, 0);
+            const QImage shown = w->screen()->grabWindow(w->winId()).toImage();
+            EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) ==
+                        w->grab().toImage().convertToFormat(QImage::Format_RGB32));
             for (auto* list : w->findChildren<QComboBox*>())
                 EXPECT_EQ(list->currentIndex(), f.find(list->objectName().toStdString())->listIndex);
         }
@@ -250,3 +239,5 @@ TEST_F(Repaint, TheFocusAndTheColoursShow) {
     flush();
     EXPECT_TRUE(has("txtFattori(1)", 0x0000C0)); // the digit
 }
+
+} // namespace
