@@ -48,4 +48,33 @@ std::optional<WavInfo> parseWav(const Bytes& b) {
     return std::nullopt;
 }
 
+std::vector<std::int16_t> monoSamples(const Bytes& b, const WavInfo& info, int rate) {
+    const std::size_t width = static_cast<std::size_t>(info.bitsPerSample / 8);
+    const std::size_t frameSize = width * static_cast<std::size_t>(info.channels);
+    const std::size_t frames = info.dataSize / frameSize;
+    std::vector<int> mixed(frames);
+    for (std::size_t f = 0; f < frames; ++f) {
+        int sum = 0;
+        for (int c = 0; c < info.channels; ++c) {
+            const std::size_t at = info.dataOffset + f * frameSize + static_cast<std::size_t>(c) * width;
+            sum += width == 1 ? (b[at] - 128) * 256 : static_cast<std::int16_t>(le16(b, at));
+        }
+        mixed[f] = sum / info.channels;
+    }
+    const std::size_t count =
+        frames * static_cast<std::size_t>(rate) / static_cast<std::size_t>(info.sampleRate);
+    std::vector<std::int16_t> out(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        // Where output sample i falls among the input frames, in whole frames and a fraction.
+        const std::uint64_t scaled =
+            static_cast<std::uint64_t>(i) * static_cast<std::uint64_t>(info.sampleRate);
+        const std::size_t at = scaled / static_cast<std::uint64_t>(rate);
+        const double frac = static_cast<double>(scaled % static_cast<std::uint64_t>(rate)) / rate;
+        const int a = mixed[at];
+        const int next = at + 1 < frames ? mixed[at + 1] : a;
+        out[i] = static_cast<std::int16_t>(a + (next - a) * frac);
+    }
+    return out;
+}
+
 } // namespace platform

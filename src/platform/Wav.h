@@ -3,7 +3,9 @@
 #include "platform/Services.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace platform {
 
@@ -18,5 +20,9 @@ struct WavInfo {
 
 // Reads the header of a PCM WAVE file; nothing when the bytes are not one.
 std::optional<WavInfo> parseWav(const Bytes& bytes);
+
+// The sound's samples as signed 16-bit mono at `rate` Hz: channels mixed, and
+// resampled by linear interpolation, so that every sound fits one output stream.
+std::vector<std::int16_t> monoSamples(const Bytes& bytes, const WavInfo& info, int rate);
 
 } // namespace platform

@@ -19,7 +19,8 @@
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
-#include <map>
+#include <random>
+#include <vector>
 
 using namespace testing_support;
 
@@ -46,72 +47,92 @@ TEST(Sound, EverySoundIsAPlayableWaveOfItsRole) {
     EXPECT_TRUE(res.sound(108).empty());
 }
 
-// Records the null sink's monitor while `play` runs and for `wait` ms after it.
-QByteArray record(const std::function<void()>& play, int wait, int rate) {
-    QTest::qWait(700); // the end of an earlier sound can still be in the server
-    QProcess rec;
-    rec.start("parec", {"--device=brivatenzo_null.monitor", "--format=u8", "--channels=1",
-                        QStringLiteral("--rate=%1").arg(rate), "--latency-msec=20"});
-    EXPECT_TRUE(rec.waitForStarted(3000)) << "parec is needed (scripts/test.sh installs it)";
-    QTest::qWait(300);
-    EXPECT_EQ(rec.state(), QProcess::Running) << "no sound server (scripts/test.sh starts PulseAudio)";
-    play();
-    QTest::qWait(wait);
-    rec.terminate();
-    rec.waitForFinished(3000);
-    return rec.readAllStandardOutput();
+// How long something is heard in a recording of unsigned 8-bit samples at `rate`, in
+// slices of 5 ms: from the first to the last slice above the recorder's dither, in ms;
+// -1 for silence. `firstMs` gets where it was first heard.
+int heardMs(const QByteArray& raw, int rate, int* firstMs = nullptr) {
+    const int slice = rate / 200;
+    int first = -1, last = -1;
+    for (int i = 0; (i + 1) * slice <= raw.size(); ++i)
+        if (peak(raw.mid(i * slice, slice)) > 8) {
+            if (first < 0) first = i;
+            last = i;
+        }
+    if (firstMs) *firstMs = first * 5;
+    return first < 0 ? -1 : (last - first + 1) * 5;
 }
 
-TEST(Sound, EachSoundIsHeardForAboutItsLength) {
+// One recording of the null sink's monitor for every check of what is heard: each sound
+// alone, a long sound cut by a short one, 200 sounds in quick succession, and one more
+// sound after them. Each part of the recording runs from the moment its first sound was
+// asked for to the start of the next part.
+TEST(Sound, EverySoundIsHeardForItsLengthANewOneCutsTheOldAndTheStreamSurvivesQuickSwitches) {
     constexpr int rate = 8000;
-    const std::map<int, int> lengthMs = {{101, 2786}, {102, 117},  {103, 563}, {104, 516},
-                                         {105, 1139}, {106, 1198}, {107, 19}};
     RealSound s;
-    for (const auto& [n, ms] : lengthMs) {
-        const QByteArray raw = record([&s, n = n] { s.m.Suona(n); }, ms + 1200, rate);
-        // From the first to the last slice of 5 ms with anything in it.
-        int first = -1, last = -1;
-        const int slice = rate / 200;
-        for (int i = 0; (i + 1) * slice <= raw.size(); ++i)
-            if (peak(raw.mid(i * slice, slice)) > 8) { // above the recorder's dither
-                if (first < 0) first = i;
-                last = i;
-            }
-        ASSERT_GE(first, 0) << "sound " << n << " was not heard";
-        const int heardMs = (last - first + 1) * 5;
-        EXPECT_GE(heardMs, ms / 2) << "sound " << n;
-        EXPECT_LE(heardMs, ms + 300) << "sound " << n;
-    }
-}
-
-TEST(Sound, PlaysIntoTheSoundServerAndANewSoundCutsTheOldOne) {
-    constexpr int rate = 11025;
     QProcess rec;
     rec.start("parec", {"--device=brivatenzo_null.monitor", "--format=u8", "--channels=1",
                         QStringLiteral("--rate=%1").arg(rate), "--latency-msec=20"});
-    ASSERT_TRUE(rec.waitForStarted(3000)) << "parec is needed (scripts/test.sh installs it)";
-    QTest::qWait(300);
-    ASSERT_EQ(rec.state(), QProcess::Running) << "no sound server (scripts/test.sh starts PulseAudio)";
+    ASSERT_TRUE(rec.waitForStarted(3000)) << "parec is needed (scripts/install-deps.sh installs it)";
+    QTest::qWait(500);
+    ASSERT_EQ(rec.state(), QProcess::Running) << "no sound server (scripts/services.sh starts PulseAudio)";
 
-    RealSound s;
-    s.m.Suona(app::SuonoFinito); // 2.8 s long...
-    QTest::qWait(200);
-    s.m.Suona(app::SuonoBravo); // ...cut off by this one, 0.52 s long
-    EXPECT_EQ(s.m.BufferSuono, s.resources.sound(app::SuonoBravo));
-    QTest::qWait(4000);
+    std::vector<qint64> marks; // bytes recorded when each part began
+    auto part = [&](const std::function<void()>& play) {
+        marks.push_back(rec.bytesAvailable());
+        play();
+    };
+    struct Row {
+        int sound;
+        int lengthMs; // its samples over its rate
+    };
+    const Row rows[] = {{101, 2786}, {102, 117}, {103, 563}, {104, 516}, {105, 1139}, {106, 1198}, {107, 19}};
+    for (const Row& r : rows)
+        part([&] {
+            s.m.Suona(r.sound);
+            QTest::qWait(r.lengthMs + 500);
+        });
+    part([&] {
+        s.m.Suona(101); // 2786 ms...
+        QTest::qWait(200);
+        s.m.Suona(104); // ...cut off by 516 ms
+        QTest::qWait(1200);
+    });
+    std::mt19937 draw(18);
+    part([&] {
+        for (int i = 0; i < 200; ++i) {
+            s.m.Suona(std::uniform_int_distribution(101, 107)(draw));
+            QTest::qWait(std::uniform_int_distribution(0, 50)(draw));
+        }
+        QTest::qWait(700); // long enough for the stream to fall idle
+    });
+    part([&] {
+        s.m.Suona(105);
+        QTest::qWait(1139 + 500);
+    });
+    marks.push_back(rec.bytesAvailable());
     rec.terminate();
     rec.waitForFinished(3000);
     const QByteArray raw = rec.readAllStandardOutput();
+    auto partOf = [&](std::size_t i) { return raw.mid(marks[i], marks[i + 1] - marks[i]); };
 
-    // How long something was heard, in 10 ms slices, wherever the server's latency put it.
-    int audible = 0;
-    for (qsizetype at = 0; at + rate / 100 <= raw.size(); at += rate / 100)
-        audible += peak(raw.mid(at, rate / 100)) > 4;
-    EXPECT_GT(audible, 15) << "nothing was heard";
-    EXPECT_LT(audible, 130) << "the long sound went on after the short one replaced it";
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        int first = 0;
+        const int heard = heardMs(partOf(i), rate, &first);
+        ASSERT_GE(heard, 0) << "sound " << rows[i].sound << " was not heard";
+        EXPECT_GE(heard, rows[i].lengthMs / 2) << "sound " << rows[i].sound;
+        EXPECT_LE(heard, rows[i].lengthMs + 300) << "sound " << rows[i].sound;
+        EXPECT_LT(first, 400) << "sound " << rows[i].sound << " started late";
+    }
+    const int cut = heardMs(partOf(std::size(rows)), rate);
+    EXPECT_GE(cut, 516 / 2) << "the short sound was not heard";
+    EXPECT_LE(cut, 200 + 516 + 300) << "the long sound went on after the short one replaced it";
+    EXPECT_GT(heardMs(partOf(std::size(rows) + 1), rate), 1000) << "the quick switches were not heard";
+    const int last = heardMs(partOf(std::size(rows) + 2), rate);
+    EXPECT_GE(last, 1139 / 2) << "the player fell silent after the quick switches";
+    EXPECT_LE(last, 1139 + 300);
 }
 
-TEST(Sound, AClickArrivingWhileASoundStartsIsHandledAfterTheHandlerOnce) {
+TEST(Sound, AClickArrivingWhileASoundReplacesAnotherIsHandledAfterTheHandlerOnce) {
     RealSound s;
     s.m.ChiSceglie = app::DaTe;
     s.forms.define("frmProva", [&s] { return std::make_unique<PracticeWindow>(s.m); });
@@ -125,13 +146,15 @@ TEST(Sound, AClickArrivingWhileASoundStartsIsHandledAfterTheHandlerOnce) {
     const QPointF at(5, 5);
     const QPointF global = key->mapToGlobal(at);
 
+    s.m.Suona(101); // still playing when the handler plays its own
+    QTest::qWait(300);
     s.forms.run([&] {
         // A click queued while the handler runs...
         QCoreApplication::postEvent(key, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
                                                          Qt::LeftButton, Qt::NoModifier));
         QCoreApplication::postEvent(key, new QMouseEvent(QEvent::MouseButtonRelease, at, global,
                                                          Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-        f->txtFattori_Click(1); // plays sound 102
+        f->txtFattori_Click(1); // plays sound 102 in place of 101
         // ...is not handled inside it.
         EXPECT_EQ(f->txtFattori[0].text, "");
         EXPECT_EQ(f->txtFattori[1].text, "");

@@ -5,51 +5,88 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QIODevice>
 #include <QMediaDevices>
+#include <cstring>
+#include <functional>
+#include <vector>
 
 namespace platform {
 
-QtSoundPlayer::QtSoundPlayer() = default;
+namespace {
 
-QtSoundPlayer::~QtSoundPlayer() {
-    release();
+constexpr int kRate = 44100;
+constexpr int kBytesPerSample = 2; // 16-bit mono
+// What the server holds ahead of the speaker: a new sound is heard this much later.
+constexpr int kBufferMs = 100;
+// Silence after a sound before the stream is suspended: longer than the buffer, so that
+// the sound's end has been heard and only silence waits in the server.
+constexpr int kIdleMs = 280;
+
+// The stream's source: reads never end and never wait. `becameIdle` runs on the reading
+// thread when the feed has given enough silence.
+class FeedDevice : public QIODevice {
+  public:
+    FeedDevice(SoundFeed& feed, std::function<void()> becameIdle)
+        : feed_(feed), becameIdle_(std::move(becameIdle)) {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+    bool atEnd() const override { return false; }
+
+  protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        const std::size_t samples = static_cast<std::size_t>(maxSize / kBytesPerSample);
+        std::vector<std::int16_t> chunk(samples);
+        const bool idle = feed_.read(chunk.data(), samples);
+        std::memcpy(data, chunk.data(), samples * kBytesPerSample);
+        if (idle) becameIdle_();
+        return static_cast<qint64>(samples * kBytesPerSample);
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+  private:
+    SoundFeed& feed_;
+    std::function<void()> becameIdle_;
+};
+
+} // namespace
+
+QtSoundPlayer::QtSoundPlayer() : feed_(static_cast<std::size_t>(kRate) * kIdleMs / 1000) {
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) return; // no sound server: stay silent and carry on
+    QAudioFormat format;
+    format.setSampleRate(kRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (!device.isFormatSupported(format)) return;
+
+    source_ = std::make_unique<FeedDevice>(feed_, [this] {
+        // Not from inside the stream's own read: once the event loop is back, and only
+        // if no new sound has started meanwhile.
+        QMetaObject::invokeMethod(
+            source_.get(),
+            [this] {
+                if (feed_.idle()) sink_->suspend();
+            },
+            Qt::QueuedConnection);
+    });
+    sink_ = std::make_unique<QAudioSink>(device, format);
+    sink_->setBufferSize(kRate * kBytesPerSample * kBufferMs / 1000);
+    sink_->start(source_.get());
 }
 
-void QtSoundPlayer::release() {
-    if (sink_) sink_->stop();
+QtSoundPlayer::~QtSoundPlayer() {
+    if (!sink_) return;
+    sink_->stop();
+    source_.reset(); // drops a suspension still queued
     sink_.reset();
-    buffer_.reset();
-    samples_.clear();
 }
 
 void QtSoundPlayer::play(const Bytes& wav) {
-    release();
     const auto info = parseWav(wav);
-    if (!info) return;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) return; // no sound server: stay silent and carry on
-
-    QAudioFormat format;
-    format.setSampleRate(info->sampleRate);
-    format.setChannelCount(info->channels);
-    format.setSampleFormat(info->bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    if (!device.isFormatSupported(format)) return;
-
-    // Silence around the sound. A new stream loses its first few tens of milliseconds
-    // once an earlier one has played (the 20 ms click would never be heard), and the
-    // tail of every sound waits in the device until more data pushes it out.
-    const int bytesPerFrame = info->channels * info->bitsPerSample / 8;
-    const char silence = info->bitsPerSample == 8 ? '\x80' : '\0';
-    const qsizetype lead = static_cast<qsizetype>(info->sampleRate) * bytesPerFrame / 10; // 100 ms
-    const qsizetype trail = static_cast<qsizetype>(info->sampleRate) * bytesPerFrame / 4; // 250 ms
-    samples_ = QByteArray(lead, silence);
-    samples_.append(reinterpret_cast<const char*>(wav.data() + info->dataOffset),
-                    static_cast<qsizetype>(info->dataSize));
-    samples_.append(trail, silence);
-    buffer_ = std::make_unique<QBuffer>(&samples_);
-    buffer_->open(QIODevice::ReadOnly);
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->start(buffer_.get());
+    feed_.start(info ? monoSamples(wav, *info, kRate) : std::vector<std::int16_t>{});
+    if (sink_) sink_->resume(); // nothing happens unless it was suspended
 }
 
 } // namespace platform

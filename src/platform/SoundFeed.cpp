@@ -1,0 +1,30 @@
+#include "platform/SoundFeed.h"
+
+#include <algorithm>
+
+namespace platform {
+
+void SoundFeed::start(std::vector<std::int16_t> samples) {
+    const std::lock_guard lock(mutex_);
+    sound_ = std::move(samples);
+    next_ = 0;
+    silent_ = 0;
+}
+
+bool SoundFeed::read(std::int16_t* out, std::size_t n) {
+    const std::lock_guard lock(mutex_);
+    const std::size_t played = std::min(n, sound_.size() - next_);
+    std::copy_n(sound_.begin() + static_cast<std::ptrdiff_t>(next_), played, out);
+    next_ += played;
+    std::fill(out + played, out + n, std::int16_t{0});
+    const bool wasIdle = silent_ >= idleAfter_;
+    silent_ += n - played;
+    return !wasIdle && silent_ >= idleAfter_;
+}
+
+bool SoundFeed::idle() const {
+    const std::lock_guard lock(mutex_);
+    return silent_ >= idleAfter_;
+}
+
+} // namespace platform

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+namespace platform {
+
+// What the program's one audio stream plays: the current sound's samples, then silence
+// for as long as it is read. The stream pulls from it, maybe on a thread of its own,
+// while a new sound replaces the current one.
+class SoundFeed {
+  public:
+    // After this many samples of silence the stream has nothing left to play.
+    explicit SoundFeed(std::size_t idleAfter) : idleAfter_(idleAfter) {}
+
+    // Replaces whatever is playing; the new sound starts with the next read.
+    void start(std::vector<std::int16_t> samples);
+    // Fills out with the next n samples. True for the read that completes the silence
+    // after which the stream is idle (once a sound).
+    bool read(std::int16_t* out, std::size_t n);
+    // The last sound is over, its end long gone by in silence.
+    bool idle() const;
+
+  private:
+    mutable std::mutex mutex_;
+    std::vector<std::int16_t> sound_;
+    std::size_t next_ = 0;
+    std::size_t silent_ = 0; // samples of silence given since the sound ended
+    std::size_t idleAfter_;
+};
+
+} // namespace platform
