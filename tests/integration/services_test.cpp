@@ -112,6 +112,17 @@ TEST(Sound, EverySoundIsHeardForItsLengthANewOneCutsTheOldAndTheStreamSurvivesQu
     marks.push_back(rec.bytesAvailable());
     rec.terminate();
     rec.waitForFinished(3000);
+    // Idle, the player keeps its stream but holds it still.
+    QTest::qWait(300);
+    QProcess pactl;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", "C");
+    pactl.setProcessEnvironment(env);
+    pactl.start("pactl", {"list", "sink-inputs"});
+    ASSERT_TRUE(pactl.waitForFinished(3000));
+    const QString streams = pactl.readAllStandardOutput();
+    EXPECT_EQ(streams.count("Corked: yes"), 1) << "the player's one stream is not there, or more are";
+    EXPECT_EQ(streams.count("Corked: no"), 0) << "an idle player keeps its stream running";
     const QByteArray raw = rec.readAllStandardOutput();
     auto partOf = [&](std::size_t i) { return raw.mid(marks[i], marks[i + 1] - marks[i]); };
 
