@@ -3,7 +3,7 @@
 namespace app {
 
 void Module1::Suona(int n) {
-    // The player reads the bytes we keep; they are given up only for the next sound.
+    // The bytes of the sound last asked for stay here; the player takes its own copy.
     BufferSuono = services.resources.sound(n);
     services.sound.play(BufferSuono);
 }

@@ -16,7 +16,8 @@ namespace platform {
 // one that plays. The stream pulls from a feed that gives the current sound, then
 // silence; a new sound replaces what the feed gives. Once the end of a sound has gone by
 // in silence the stream is suspended, so that an idle program wakes nobody, and the next
-// sound resumes it. With no sound server there is no stream, and nothing is heard.
+// sound resumes it. With no sound server there is no stream, and nothing is heard; a
+// stream the server drops is not opened again, and stays silent.
 class QtSoundPlayer : public SoundPlayer {
   public:
     QtSoundPlayer();
