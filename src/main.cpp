@@ -1,9 +1,11 @@
 #include "Brivatenzo.h"
 
 #include <QApplication>
+#include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -17,6 +19,25 @@ bool displayNamed(int argc, char* argv[]) {
     return false;
 }
 
+// Qt's messages while it opens the display: held back, since a display that cannot be
+// reached ends in Qt's abort after a page of them; replayed once the display is open.
+QtMessageHandler qtHandler = nullptr;
+struct Message {
+    QtMsgType type;
+    const char* category; // Qt's categories are named by static strings
+    QString text;
+};
+std::vector<Message> heldBack;
+
+void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fputs("Le 4 brivatenzo: impossibile aprire lo schermo indicato da DISPLAY o WAYLAND_DISPLAY.\n",
+                   stderr);
+        std::_Exit(1);
+    }
+    heldBack.push_back({type, context.category, message});
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -27,7 +48,12 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
+    qtHandler = qInstallMessageHandler(holdBack);
     QApplication application(argc, argv);
+    qInstallMessageHandler(qtHandler);
+    for (const Message& m : heldBack)
+        if (qtHandler) qtHandler(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category), m.text);
+
     Brivatenzo program;
     program.start();
     return QApplication::exec();

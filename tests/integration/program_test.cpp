@@ -50,16 +50,29 @@ TEST(Program, EightCopiesOpeningAnExerciseOverTheAboutBoxAllEndWell) {
     }
 }
 
+// One line of its own, and status 1, instead of Qt's abort.
 TEST(Program, WithNoDisplayItSaysSoAndEndsWithStatus1) {
-    QProcess p;
-    p.setProcessEnvironment(withoutDisplay());
-    p.start(BRIVATENZO_PROGRAM);
-    ASSERT_TRUE(p.waitForFinished(10000));
-    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(p.exitCode(), 1);
-    EXPECT_EQ(p.readAllStandardError().toStdString(),
-              "Le 4 brivatenzo: nessuno schermo disponibile (DISPLAY, WAYLAND_DISPLAY e QT_QPA_PLATFORM non "
-              "sono impostate).\n");
+    struct Case {
+        const char* display; // nullptr: none named
+        const char* said;
+    };
+    const Case cases[] = {
+        {nullptr,
+         "Le 4 brivatenzo: nessuno schermo disponibile (DISPLAY, WAYLAND_DISPLAY e QT_QPA_PLATFORM non "
+         "sono impostate).\n"},
+        {":4242", "Le 4 brivatenzo: impossibile aprire lo schermo indicato da DISPLAY o WAYLAND_DISPLAY.\n"},
+    };
+    for (const Case& c : cases) {
+        QProcessEnvironment env = withoutDisplay();
+        if (c.display) env.insert("DISPLAY", c.display);
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(BRIVATENZO_PROGRAM);
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << c.said;
+        EXPECT_EQ(p.exitCode(), 1) << c.said;
+        EXPECT_EQ(p.readAllStandardError().toStdString(), c.said);
+    }
 }
 
 } // namespace
