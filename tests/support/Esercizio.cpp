@@ -1,5 +1,6 @@
 #include "support/Esercizio.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace testing_support {
@@ -40,14 +41,57 @@ std::string lavora(exercise::FinestraEsercizio& w, const Risposta& giusta, bool 
         const forms::Control* cella = w.focus();
         const int d = cella != nullptr && passi < 30 ? giusta(*cella) : -1;
         if (d < 0) return "asks for " + (cella ? cella->name() : std::string("no cell"));
+        const std::string prima = cella->text, cifra = std::to_string(d);
         if (sbaglia) {
             w.Cmd_Click((d + 1) % 10);
-            if (!cella->text.empty() || w.focus() != cella) return "a wrong digit stays or moves on";
+            if (cella->text != prima || w.focus() != cella) return "a wrong digit stays or moves on";
         }
         w.Cmd_Click(d);
-        if (cella->text != std::to_string(d)) return "a right digit in " + cella->name() + " is not kept";
+        if (cella->text != prima + cifra && cella->text != cifra + prima)
+            return "a right digit in " + cella->name() + " is not kept";
     }
     return "";
+}
+
+std::string posti(const forms::Form& f, std::string attesi, bool aspetto) {
+    std::replace(attesi.begin(), attesi.end(), '\n', ';');
+    std::istringstream in(attesi);
+    std::string diversi;
+    for (std::string atteso; std::getline(in >> std::ws, atteso, ';');) {
+        const std::string nome = atteso.substr(0, atteso.find(' '));
+        const forms::Control* c = f.find(nome);
+        std::ostringstream visto;
+        if (c != nullptr && aspetto) {
+            std::string famiglia = c->font.family;
+            std::replace(famiglia.begin(), famiglia.end(), ' ', '_');
+            visto << nome << ' ' << c->font.points << (c->font.bold ? "b " : " ") << famiglia << std::hex
+                  << ' ' << c->foreColor << ' ' << c->backColor;
+        } else if (c != nullptr) {
+            const bool linea = c->kind() == forms::ControlKind::Line;
+            std::string testo = c->text;
+            std::replace(testo.begin(), testo.end(), ' ', '_');
+            visto << nome << ' ' << c->left << ' ' << c->top << ' ' << (linea ? c->x2 : c->width) << ' '
+                  << (linea ? c->y2 : c->height) << (testo.empty() ? "" : " ") << testo;
+        }
+        if (visto.str() != atteso) diversi += "[" + visto.str() + "] where [" + atteso + "];";
+    }
+    return diversi;
+}
+
+std::string trascrivi(Program& p, exercise::FinestraEsercizio& w, const std::string& attesa) {
+    std::istringstream righe(attesa);
+    std::string scritta;
+    for (std::string riga; std::getline(righe, riga);) {
+        const std::string tasto = riga.substr(0, riga.find(' '));
+        const forms::Control* cella = w.focus();
+        p.sound.played.clear();
+        std::string suoni = premi(p, w, tasto) ? "" : "(not pressed)";
+        for (int n : p.sound.played)
+            suoni += (suoni.empty() ? "" : ",") + std::to_string(n);
+        scritta += tasto + " " + (cella->text.empty() ? "." : cella->text) + " " +
+                   (suoni.empty() ? "-" : suoni) + " " + stato(w) + "\n";
+    }
+    return scritta;
 }
 
 } // namespace testing_support

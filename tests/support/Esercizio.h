@@ -21,9 +21,21 @@ bool premi(Program& p, exercise::FinestraEsercizio& w, const std::string& tasti)
 
 // A child who knows the answer works the operation on the board to its end, typing into
 // each cell the window asks for the digit `giusta` gives for it (-1: a cell that should not
-// be asked), after a wrong digit first when `sbaglia` (which must be erased and asked again).
+// be asked), after a wrong digit first when `sbaglia` (which must be undone and asked again). A
+// cell that already holds a digit takes the new one after it, or in front of it.
 // Returns the first fault, or ""; `passi` counts the right digits.
 using Risposta = std::function<int(const forms::Control& cella)>;
 std::string lavora(exercise::FinestraEsercizio& w, const Risposta& giusta, bool sbaglia, int& passi);
+
+// Each "name ..." of `attesi` (';' or a new line between two) against the control as it stands:
+// "name left top width height text" (a line's ends in place of its size, '_' for a blank), or
+// with `aspetto` "name points[b if bold] family fore back" (colours in hex). Returns those that
+// differ, or "".
+std::string posti(const forms::Form& f, std::string attesi, bool aspetto = false);
+
+// Plays a dialogue: each line's first word is pressed (premi()), and the line written back as
+// "word text sounds stato()": the text then in the cell that had the focus ("." empty) and the
+// sounds by number ("-" none). Equal to `attesa` when every step went as expected.
+std::string trascrivi(Program& p, exercise::FinestraEsercizio& w, const std::string& attesa);
 
 } // namespace testing_support
