@@ -86,9 +86,12 @@ TEST(Sott1, LayoutAndOpening) {
         for (bool a : {f.Check1.visible, f.Check1.checked, f.Frame1.enabled, f.backspace.visible,
                        f.txtFattori[1].visible, f.CmdRipeti.enabled, f.cmdStampa.enabled})
             acceso += a ? '+' : '-';
-        EXPECT_EQ(acceso + f.Label2.text + "|" + stato(f),
-                  chi == DaTe ? "-++++--Clicca e scrivi (max 5 cifre)|Ciao|||Image2| 0| 0|txtFattori(0)"
-                              : "++-----N° cifre sottraendo|Ciao|||Image2| 0| 0|CmbMinuendo");
+        EXPECT_EQ(
+            acceso + f.Label1.text + "|" + f.Label2.text + "|" + stato(f),
+            chi == DaTe
+                ? "-++++--Clicca e scrivi (max 5 cifre)|Clicca e scrivi (max 5 cifre)|Ciao|||Image2| 0| "
+                  "0|txtFattori(0)"
+                : "++-----N° cifre minuendo|N° cifre sottraendo|Ciao|||Image2| 0| 0|CmbMinuendo");
         ASSERT_TRUE(f.Timer1.enabled && o.premi("^CmbSottraendo"));
         EXPECT_TRUE(!f.Timer1.enabled && f.mano[1].visible && !f.mano[0].visible);
     }
