@@ -1,6 +1,5 @@
 #include "support/Esercizio.h"
 
-#include <algorithm>
 #include <sstream>
 
 namespace testing_support {
@@ -51,31 +50,6 @@ std::string lavora(exercise::FinestraEsercizio& w, const Risposta& giusta, bool 
             return "a right digit in " + cella->name() + " is not kept";
     }
     return "";
-}
-
-std::string posti(const forms::Form& f, std::string attesi, bool aspetto) {
-    std::replace(attesi.begin(), attesi.end(), '\n', ';');
-    std::istringstream in(attesi);
-    std::string diversi;
-    for (std::string atteso; std::getline(in >> std::ws, atteso, ';');) {
-        const std::string nome = atteso.substr(0, atteso.find(' '));
-        const forms::Control* c = f.find(nome);
-        std::ostringstream visto;
-        if (c != nullptr && aspetto) {
-            std::string famiglia = c->font.family;
-            std::replace(famiglia.begin(), famiglia.end(), ' ', '_');
-            visto << nome << ' ' << c->font.points << (c->font.bold ? "b " : " ") << famiglia << std::hex
-                  << ' ' << c->foreColor << ' ' << c->backColor;
-        } else if (c != nullptr) {
-            const bool linea = c->kind() == forms::ControlKind::Line;
-            std::string testo = c->text;
-            std::replace(testo.begin(), testo.end(), ' ', '_');
-            visto << nome << ' ' << c->left << ' ' << c->top << ' ' << (linea ? c->x2 : c->width) << ' '
-                  << (linea ? c->y2 : c->height) << (testo.empty() ? "" : " ") << testo;
-        }
-        if (visto.str() != atteso) diversi += "[" + visto.str() + "] where [" + atteso + "];";
-    }
-    return diversi;
 }
 
 std::string trascrivi(Program& p, exercise::FinestraEsercizio& w, const std::string& attesa) {

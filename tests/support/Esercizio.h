@@ -27,12 +27,6 @@ bool premi(Program& p, exercise::FinestraEsercizio& w, const std::string& tasti)
 using Risposta = std::function<int(const forms::Control& cella)>;
 std::string lavora(exercise::FinestraEsercizio& w, const Risposta& giusta, bool sbaglia, int& passi);
 
-// Each "name ..." of `attesi` (';' or a new line between two) against the control as it stands:
-// "name left top width height text" (a line's ends in place of its size, '_' for a blank), or
-// with `aspetto` "name points[b if bold] family fore back" (colours in hex). Returns those that
-// differ, or "".
-std::string posti(const forms::Form& f, std::string attesi, bool aspetto = false);
-
 // Plays a dialogue: each line's first word is pressed (premi()), and the line written back as
 // "word text sounds stato()": the text then in the cell that had the focus ("." empty) and the
 // sounds by number ("-" none). Equal to `attesa` when every step went as expected.

@@ -28,6 +28,24 @@ std::string misplaced(const forms::Form& form, const std::string& table) {
     return out;
 }
 
+std::string misdrawn(const forms::Form& form, const std::string& table) {
+    std::string out;
+    std::istringstream rows(table);
+    for (std::string row; std::getline(rows, row, '|');) {
+        const std::string name = row.substr(0, row.find(' '));
+        const forms::Control* c = form.find(name);
+        std::ostringstream as;
+        as << name;
+        if (c == nullptr)
+            as << " missing";
+        else
+            as << ' ' << c->font.points << (c->font.bold ? " bold " : " ") << c->font.family << std::hex
+               << ' ' << c->foreColor << ' ' << c->backColor;
+        if (as.str() != row) out += as.str() + "|";
+    }
+    return out;
+}
+
 std::string cells(const std::string& row, int first, int last, int left, int step, int top, int width,
                   int height) {
     std::string out;

@@ -15,6 +15,10 @@ std::string place(const forms::Control& c);
 // form has it ("name missing" for a control it lacks); "" when all match.
 std::string misplaced(const forms::Form& form, const std::string& table);
 
+// The rows of a looks table ('|' between two: "name points [bold ]family fore back", colours in
+// hex) that the form does not match, each written as the form has it; "" when all match.
+std::string misdrawn(const forms::Form& form, const std::string& table);
+
 // The rows of cells row(first) .. row(last), the first at left, each next one step further right.
 std::string cells(const std::string& row, int first, int last, int left, int step, int top, int width,
                   int height);

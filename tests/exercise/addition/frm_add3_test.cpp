@@ -7,6 +7,7 @@
 #include "exercise/addition/FrmAdd3.h"
 #include "exercise/addition/FrmAdd3Bis.h"
 #include "support/Esercizio.h"
+#include "support/Layout.h"
 
 #include <random>
 
@@ -43,24 +44,26 @@ struct Banco : BancoAddizione<FrmAdd3, kFrmAdd3> {
 };
 
 const char* const kPosti =
-    R"(Label5 420 120 6135 855 Addizione_3_addendi;Check2 900 1200 1575 375;CmdVai 1020 3960 1395 495
-Label1 60 1740 3015 255 Clicca_e_scrivi_(max_4_cifre);txtFattori(0) 1200 2040 1035 405;CmbNPA 1440 2040 615 315
-mano(0) 540 1980 384 384;Label2 60 2400 3015 255 Clicca_e_scrivi_(max_4_cifre);txtFattori(1) 1200 2700 1035 405
-CmbNSA 1440 2700 615 315;mano(1) 540 2640 384 384;Label7 60 3120 3015 255 Clicca_e_scrivi_(max_4_cifre)
-txtFattori(2) 1200 3420 1035 405;CmbNTA 1440 3420 615 315;mano(2) 540 3360 384 384;Image1 1260 4680 900 855
-Image4 1260 4680 900 855;LblRisultato 2520 4740 4395 615 Ciao;lblScrivi 2520 5400 4395 615;lblUao 960 5580 1515 615
-Label9 7200 120 1155 435 Eseguite;Label8 7200 600 1035 435 Errori;lblFatte 8460 120 495 435 _0
-cmdStampa 7440 1320 1395 495;CmdSomma 7380 4860 1395 495;TxtRiporto(0) 5520 1320 615 495;TxtRiporto(4) 3120 1320 615 495
-TxtPrimoAdd(0) 5520 1800 615 615;TxtSecondoAdd(2) 4320 2400 615 615;txtTerzoAdd(1) 4920 3000 615 615
-txtTerzoAdd(4) 3120 3000 615 615;TxtSomma(3) 3720 3840 615 735;Label3 6120 1920 495 495 +;Label6 6120 2520 495 495 +
-Label4 6120 3120 495 495 =;Line1 3120 3720 6120 3720)";
+    "Label5 420,120,6135,855 Addizione 3 addendi|Check2 900,1200,1575,375|CmdVai 1020,3960,1395,495|"
+    "Label1 60,1740,3015,255 Clicca e scrivi (max 4 cifre)|txtFattori(0) 1200,2040,1035,405|"
+    "CmbNPA 1440,2040,615,315|mano(0) 540,1980,384,384|Label2 60,2400,3015,255 Clicca e scrivi (max 4 cifre)|"
+    "txtFattori(1) 1200,2700,1035,405|CmbNSA 1440,2700,615,315|mano(1) 540,2640,384,384|"
+    "Label7 60,3120,3015,255 Clicca e scrivi (max 4 cifre)|txtFattori(2) 1200,3420,1035,405|"
+    "CmbNTA 1440,3420,615,315|mano(2) 540,3360,384,384|Image1 1260,4680,900,855|Image4 1260,4680,900,855|"
+    "LblRisultato 2520,4740,4395,615 Ciao|lblScrivi 2520,5400,4395,615|lblUao 960,5580,1515,615|"
+    "Label9 7200,120,1155,435 Eseguite|Label8 7200,600,1035,435 Errori|lblFatte 8460,120,495,435  0|"
+    "cmdStampa 7440,1320,1395,495|CmdSomma 7380,4860,1395,495|TxtRiporto(0) 5520,1320,615,495|"
+    "TxtRiporto(4) 3120,1320,615,495|TxtPrimoAdd(0) 5520,1800,615,615|TxtSecondoAdd(2) 4320,2400,615,615|"
+    "txtTerzoAdd(1) 4920,3000,615,615|txtTerzoAdd(4) 3120,3000,615,615|TxtSomma(3) 3720,3840,615,735|"
+    "Label3 6120,1920,495,495 +|Label6 6120,2520,495,495 +|Label4 6120,3120,495,495 =|"
+    "Line1 3120,3720,6120,3720";
 const char* const kAspetti =
-    "TxtRiporto(2) 15.6b Comic_Sans_MS ff0000 ffc080;txtTerzoAdd(3) 21.6b Comic_Sans_MS 0 ffc080;"
-    "Label6 21.6b Times_New_Roman 0 ffc080";
+    "TxtRiporto(2) 15.6 bold Comic Sans MS ff0000 ffc080|txtTerzoAdd(3) 21.6 bold Comic "
+    "Sans MS 0 ffc080|Label6 21.6 bold Times New Roman 0 ffc080";
 const char* const kCarta =
-    R"(TxtRiporto(0) 5640 1560 615 495;TxtPrimoAdd(4) 3240 2040 615 615;TxtSecondoAdd(1) 5040 2640 615 615
-txtTerzoAdd(0) 5640 3240 615 615;TxtSomma(2) 4440 4080 615 735;Label3 6240 2160 495 495 +;Label6 6240 2760 495 495 +
-Label4 6240 3360 495 495 =;Line1 3240 3960 6240 3960)";
+    "TxtRiporto(0) 5640,1560,615,495|TxtPrimoAdd(4) 3240,2040,615,615|TxtSecondoAdd(1) 5040,2640,615,615|"
+    "txtTerzoAdd(0) 5640,3240,615,615|TxtSomma(2) 4440,4080,615,735|Label3 6240,2160,495,495 +|"
+    "Label6 6240,2760,495,495 +|Label4 6240,3360,495,495 =|Line1 3240,3960,6240,3960";
 
 // Opened by the start window's button, with the counters at 0 whatever they held, laid out
 // as above (the looks are the last rows), with the lists' captions in computer mode.
@@ -76,9 +79,9 @@ TEST(Add3, OpensFromTheStartWindowLaidOut) {
         EXPECT_TRUE(w.isVisible() && w.Frame1.isEnabled() == (chi == DaTe) &&
                     w.backspace.visible == (chi == DaTe));
         EXPECT_EQ(q.sound.last(), 106);
-        using testing_support::posti;
-        const std::string diversi = posti(w, kPosti) + posti(w, kAspetti, true) + posti(bis, kCarta) +
-                                    posti(bis, "TxtSomma(4) 21.6b Comic_Sans_MS c0 ffffff", true);
+        using testing_support::misdrawn, testing_support::misplaced;
+        const std::string diversi = misplaced(w, kPosti) + misdrawn(w, kAspetti) + misplaced(bis, kCarta) +
+                                    misdrawn(bis, "TxtSomma(4) 21.6 bold Comic Sans MS c0 ffffff");
         EXPECT_EQ(stato(w) + (chi == DaTe
                                   ? diversi
                                   : w.Label1.text + w.Label2.text + w.Label7.text + w.CmbNPA.listText() +

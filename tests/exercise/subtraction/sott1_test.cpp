@@ -2,6 +2,7 @@
 // dialogues word for word, and a child working very many subtractions.
 #include "exercise/subtraction/FrmSott1.h"
 #include "support/Esercizio.h"
+#include "support/Layout.h"
 
 #include <gtest/gtest.h>
 
@@ -46,22 +47,25 @@ struct Banco {
 
 // The window (opened in computer mode) and its print layout: places, texts, looks.
 const char* const kPosti =
-    R"(Label5 1860 120 4875 855 Sottrazione;Check1 960 1020 1635 375;Check2 960 1500 1635 375
-Label1 60 2040 3015 255 N°_cifre_minuendo;Label2 60 2700 3015 255 N°_cifre_sottraendo;Label7 7200 600 1035 435 Errori
-txtFattori(0) 1200 2340 1035 405;txtFattori(1) 1200 3000 1035 405;CmbMinuendo 1440 2340 615 315
-CmbSottraendo 1440 3000 615 315;mano(0) 540 2280 384 384;mano(1) 540 2940 384 384;CmdInserisci 1020 3600 1395 495
-Image1 1260 4440 900 855;Image4 1260 4440 900 855;LblRisultato 3060 4680 3135 615 Ciao;lblScrivi 3060 5340 3135 615
-lblUao 960 5280 1515 615;cmdStampa 7440 1320 1395 495;CmdRisolvi 720 2040 1095 495;backspace 7860 4020 1095 495
-CmdRipeti 7380 4860 1395 495;CmdEnd 7380 5580 1395 495;TxtPrestito(0) 5520 1560 615 495;Line1 3120 3360 6120 3360
-TxtMinuendo(4) 3120 2040 615 615;TxtSottraendo(2) 4320 2640 615 615;TxtDifferenza(1) 4920 3480 615 735
-Label3 6120 2160 495 495 -;Label4 6120 2760 495 495 =)";
+    "Label5 1860,120,4875,855 Sottrazione|Check1 960,1020,1635,375|Check2 960,1500,1635,375|"
+    "Label1 60,2040,3015,255 N° cifre minuendo|Label2 60,2700,3015,255 N° cifre sottraendo|"
+    "Label7 7200,600,1035,435 Errori|txtFattori(0) 1200,2340,1035,405|"
+    "txtFattori(1) 1200,3000,1035,405|CmbMinuendo 1440,2340,615,315|CmbSottraendo 1440,3000,615,315|"
+    "mano(0) 540,2280,384,384|mano(1) 540,2940,384,384|CmdInserisci 1020,3600,1395,495|"
+    "Image1 1260,4440,900,855|Image4 1260,4440,900,855|LblRisultato 3060,4680,3135,615 Ciao|"
+    "lblScrivi 3060,5340,3135,615|lblUao 960,5280,1515,615|cmdStampa 7440,1320,1395,495|"
+    "CmdRisolvi 720,2040,1095,495|backspace 7860,4020,1095,495|CmdRipeti 7380,4860,1395,495|"
+    "CmdEnd 7380,5580,1395,495|TxtPrestito(0) 5520,1560,615,495|Line1 3120,3360,6120,3360|"
+    "TxtMinuendo(4) 3120,2040,615,615|TxtSottraendo(2) 4320,2640,615,615|"
+    "TxtDifferenza(1) 4920,3480,615,735|Label3 6120,2160,495,495 -|Label4 6120,2760,495,495 =";
 const char* const kCarta =
-    R"(TxtPrestito(4) 3120 1680 615 495;Line1 3120 3480 6120 3480;TxtMinuendo(0) 5520 2160 615 615
-TxtSottraendo(1) 4920 2760 615 615;TxtDifferenza(3) 3720 3600 615 735;Label3 6120 2280 495 495 -;Label4 6120 2880 495 495 =)";
+    "TxtPrestito(4) 3120,1680,615,495|Line1 3120,3480,6120,3480|TxtMinuendo(0) 5520,2160,615,615|"
+    "TxtSottraendo(1) 4920,2760,615,615|TxtDifferenza(3) 3720,3600,615,735|"
+    "Label3 6120,2280,495,495 -|Label4 6120,2880,495,495 =";
 const char* const kAspetti =
-    "TxtPrestito(3) 15.6b Comic_Sans_MS ff0000 ffc080;TxtMinuendo(1) 21.6b Comic_Sans_MS 0 "
-    "ffc080;TxtSottraendo(4) 21.6b Comic_Sans_MS 0 ffc080;TxtDifferenza(0) 21.6b "
-    "Comic_Sans_MS 80 ffc080;Label3 21.6b Times_New_Roman 0 ffc080";
+    "TxtPrestito(3) 15.6 bold Comic Sans MS ff0000 ffc080|TxtMinuendo(1) 21.6 bold Comic "
+    "Sans MS 0 ffc080|TxtSottraendo(4) 21.6 bold Comic Sans MS 0 ffc080|TxtDifferenza(0) "
+    "21.6 bold Comic Sans MS 80 ffc080|Label3 21.6 bold Times New Roman 0 ffc080";
 
 // Laid out as above; what each mode shows on opening; opening a list stops the blinking
 // hand for good and shows it at the list's row.
@@ -69,12 +73,11 @@ TEST(Sott1, LayoutAndOpening) {
     Banco b;
     FrmSott1& w = b.apri(DalComputer);
     forms::Form& bis = b.p.forms.load("frmSott1_bis");
-    using testing_support::posti;
-    EXPECT_EQ(posti(w, kPosti) + posti(bis, kCarta) + posti(w, kAspetti, true) +
-                  posti(bis,
-                        "TxtPrestito(2) 15.6b Comic_Sans_MS ff0000 ffffff;TxtDifferenza(2) 21.6b "
-                        "Comic_Sans_MS c0 ffffff",
-                        true),
+    using testing_support::kKeypad, testing_support::misdrawn, testing_support::misplaced;
+    EXPECT_EQ(misplaced(w, kKeypad + kPosti) + misplaced(bis, kCarta) + misdrawn(w, kAspetti) +
+                  misdrawn(bis,
+                           "TxtPrestito(2) 15.6 bold Comic Sans MS ff0000 ffffff|TxtDifferenza(2) 21.6 bold "
+                           "Comic Sans MS c0 ffffff"),
               "");
     EXPECT_EQ(w.caption + bis.caption + w.Check1.picture + w.Check1.pictureChecked +
                   w.CmbMinuendo.items.back(),
