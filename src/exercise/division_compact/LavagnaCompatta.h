@@ -1,15 +1,13 @@
 #pragma once
 
-#include "forms/ControlArray.h"
-#include "forms/Form.h"
+#include "exercise/division_common/LavagnaDivisione.h"
 
 namespace exercise {
 
-// The board of a compact division: the one-digit cell rows, the signs and the divisor.
-// The exercise window and its print layout both carry it, at their own offsets.
-// Rows are numbered from 1 at the left as the window's names are; element 0 of each row
-// is an unused placeholder, hidden and disabled.
-class LavagnaCompatta {
+// The board of a compact division: the rows both division boards have, a fifth mark row,
+// laid out in one line as dividend ":" divisor "=" quotient. The exercise window and its
+// print layout both carry it, at their own offsets.
+class LavagnaCompatta : public LavagnaDivisione {
   public:
     struct Aspetto {
         int dx = 0, dy = 0;           // where the board lies, relative to the exercise window's
@@ -19,22 +17,7 @@ class LavagnaCompatta {
 
     LavagnaCompatta(forms::Form& f, const Aspetto& aspetto);
 
-    // Marks and mark rows come first, so that the digit cells lie above them.
-    forms::ControlArray txtCappello;
-    forms::ControlArray RP0, RP1, RP2, RP3, RP4;
-    forms::ControlArray
-        TxtDividendo; // 1..4, and 5: never written, the empty cell after a four-digit dividend
-    forms::Control Label3;
-    forms::Control TxtDivisore;
-    forms::Control Label4;
-    forms::ControlArray TxtQuoziente;
-    forms::ControlArray txtResto1, txtResto2, txtResto3, txtResto4;
-
-    // Remainder row k and mark row k (RP(0) is the one over the dividend).
-    forms::ControlArray& txtResto(int k);
-    forms::ControlArray& RP(int k);
-    const forms::ControlArray& txtResto(int k) const;
-    const forms::ControlArray& RP(int k) const;
+    forms::ControlArray& RP4;
 };
 
 } // namespace exercise

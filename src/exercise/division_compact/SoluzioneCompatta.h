@@ -1,32 +1,14 @@
 #pragma once
 
-#include <array>
-#include <optional>
+#include "exercise/division_common/SoluzioneDivisione.h"
 
 namespace exercise {
 
-// A compact division worked out in full from its operands: every answer the dialogue
-// asks for and every cell of the finished board. Arrays follow the board's numbering:
-// step k and cell i count from 1, index 0 is never used.
-struct SoluzioneCompatta {
-    static constexpr int kVuota = -1; // no digit in that cell
+// A compact division writes only what both division windows share.
+using SoluzioneCompatta = SoluzioneDivisione;
 
-    int CifreIniziali = 0;                  // leading dividend digits of the first partial dividend (1..3)
-    int passi = 0;                          // steps, one per quotient digit (1..4)
-    std::array<int, 5> Quoziente{};         // quotient digit of step k
-    std::array<int, 5> Resto{};             // remainder of step k
-    std::array<int, 5> DividendoParziale{}; // partial dividend of step k (step 1: the first one)
-    std::array<int, 5> ColonnaResto{};      // cell of row k holding the remainder's units digit
-    // Expected remainder digit of row k by cell; the digit brought down is not one of them.
-    std::array<std::array<int, 5>, 5> CifreResto{};
-    // The finished board: the marks over the dividend ('^' first partial dividend,
-    // 'v' brought down) and each remainder row with the digit brought down beside it.
-    std::array<char, 5> cappello{};
-    std::array<std::array<char, 5>, 5> righeResto{};
-};
-
-// Works out dividendo : divisore; nothing unless 1 <= divisore <= 99 and
-// divisore <= dividendo <= 9999, the operands the window accepts.
-std::optional<SoluzioneCompatta> risolviDivisioneCompatta(int dividendo, int divisore);
+inline std::optional<SoluzioneCompatta> risolviDivisioneCompatta(int dividendo, int divisore) {
+    return risolviDivisione(dividendo, divisore);
+}
 
 } // namespace exercise

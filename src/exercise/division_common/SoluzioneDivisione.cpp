@@ -1,4 +1,4 @@
-#include "exercise/division_compact/SoluzioneCompatta.h"
+#include "exercise/division_common/SoluzioneDivisione.h"
 
 #include "exercise/Numeri.h"
 
@@ -12,7 +12,7 @@ char carattere(int digit) {
 
 } // namespace
 
-std::optional<SoluzioneCompatta> risolviDivisioneCompatta(int dividendo, int divisore) {
+std::optional<SoluzioneDivisione> risolviDivisione(int dividendo, int divisore) {
     if (divisore < 1 || divisore > 99 || dividendo < divisore || dividendo > 9999) return std::nullopt;
 
     std::array<int, 5> cifre{}; // the dividend's digits, cell 1 the leftmost
@@ -20,9 +20,9 @@ std::optional<SoluzioneCompatta> risolviDivisioneCompatta(int dividendo, int div
     for (int i = n, resto = dividendo; i >= 1; --i, resto /= 10)
         cifre[i] = resto % 10;
 
-    SoluzioneCompatta s;
+    SoluzioneDivisione s;
     for (auto& riga : s.CifreResto)
-        riga.fill(SoluzioneCompatta::kVuota);
+        riga.fill(SoluzioneDivisione::kVuota);
 
     // The first partial dividend is the shortest prefix that holds the divisor at least once.
     int parziale = 0;

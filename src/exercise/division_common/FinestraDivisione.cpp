@@ -1,0 +1,223 @@
+#include "exercise/division_common/FinestraDivisione.h"
+
+#include "exercise/Numeri.h"
+
+namespace exercise {
+
+using app::DalComputer;
+using app::DaTe;
+
+FinestraDivisione::FinestraDivisione(app::Module1& m, const Configurazione& config)
+    : FinestraEsercizio(m, config), CmbDividendo(lista(0)), CmbDivisore(lista(1)), Label1(*didascalie[0]),
+      Label2(*didascalie[1]) {}
+
+bool FinestraDivisione::operandiValidi() const {
+    return 1 <= Divisore && Divisore <= Dividendo;
+}
+
+std::string FinestraDivisione::testoDividendo() const {
+    return std::to_string(Dividendo);
+}
+
+void FinestraDivisione::ingrigisciDividendo() {
+    for (int i = 1; i <= 5; ++i)
+        lavagna().TxtDividendo[i].enabled = false;
+}
+
+void FinestraDivisione::Form_Load() {
+    FinestraEsercizio::Form_Load();
+    ingrigisciDividendo();
+}
+
+void FinestraDivisione::PulisciLavagna() {
+    LavagnaDivisione& b = lavagna();
+    b.TxtDivisore.text.clear();
+    svuotaLavoro();
+    for (int i = 1; i <= 4; ++i) {
+        b.TxtDividendo[i].text.clear();
+        Cliccabile[i] = 0;
+    }
+    // The abandoned operation's dialogue ends with its board: no digit reaches a check now.
+    TastierinoAttivo = 0;
+    azzeraFasi();
+}
+
+void FinestraDivisione::azzeraFasi() {
+    Colonna = 0;
+    RigaResto = 0;
+    FaseQuoziente = 0;
+    FaseProdotto = 0;
+    FaseResto = 0;
+    FaseTrasferimento = 0;
+}
+
+void FinestraDivisione::txtFattori_Click(int index) {
+    ingrigisciDividendo();
+    FinestraEsercizio::txtFattori_Click(index);
+}
+
+void FinestraDivisione::Cmb_DropDown(int row) {
+    FinestraEsercizio::Cmb_DropDown(row);
+    Timer1.enabled = false;
+}
+
+void FinestraDivisione::Check2_Click() {
+    ingrigisciDividendo();
+    FinestraEsercizio::Check2_Click();
+}
+
+void FinestraDivisione::CmdInserisci_Click() {
+    m_.ChiSceglie = m_.ChiSceglieSalvato;
+    fermaMano();
+    Frame1.enabled = true;
+    PulisciLavagna();
+    pulisciMessaggi();
+    CmdRipeti.enabled = false;
+    cmdStampa.enabled = false;
+    // Until new operands are accepted there is no operation: nothing to solve or repeat.
+    Dividendo = 0;
+    Divisore = 0;
+    CifreDivisore = 0;
+    CifreDividendo = 0;
+    Guidato = 0;
+
+    if (m_.ChiSceglie == DaTe) {
+        m_.ChiSceglieSalvato = DaTe;
+        m_.ChiSceglie = app::InEsecuzione;
+        backspace.visible = true;
+        const auto dividendo = leggiOperando(txtFattori[0].text, 4);
+        const auto divisore = leggiOperando(txtFattori[1].text, 2);
+        Dividendo = static_cast<int>(dividendo.value_or(0));
+        Divisore = static_cast<int>(divisore.value_or(0));
+        CifreDividendo = numeroCifre(Dividendo);
+        CifreDivisore = numeroCifre(Divisore);
+        if (!dividendo || !divisore || Dividendo == 0 || Divisore == 0 || CifreDivisore > CifreDividendo ||
+            Dividendo < Divisore) {
+            m_.ChiSceglie = DaTe;
+            setFocus(txtFattori[Casella]);
+            return;
+        }
+        backspace.visible = false; // uncovers the solution button
+        MostraSoluzione = 0;
+    }
+    if (m_.ChiSceglie == DalComputer) {
+        m_.ChiSceglieSalvato = DalComputer;
+        CifreDividendo = cifreScelte(0);
+        CifreDivisore = cifreScelte(1);
+        if (CifreDivisore > CifreDividendo) {
+            // Nothing was drawn and the board is empty: the keypad and its solution button
+            // have nothing to act on.
+            Frame1.enabled = false;
+            return;
+        }
+        const Limiti dividendo = limitiPerCifre(CifreDividendo);
+        const Limiti divisore = limitiPerCifre(CifreDivisore);
+        MinDividendo = dividendo.min;
+        MaxDividendo = dividendo.max;
+        MinDivisore = divisore.min;
+        MaxDivisore = divisore.max;
+        GeneraNumeri();
+    }
+    if (!operandiValidi()) return; // no choice of operands was made at all
+
+    cmdStampa.enabled = true;
+    CmdRipeti.enabled = true;
+    mostraFaccia(1);
+    LblRisultato.text = "Esegui";
+    txtFattori[0].text.clear();
+    txtFattori[1].text.clear();
+    ScriviNumeri();
+    CalcolaSoluzione(Avvio::Inserisci);
+    m_.DaContare = 1;
+    for (int i = 1; i <= 5; ++i)
+        lavagna().TxtDividendo[i].enabled = true;
+}
+
+void FinestraDivisione::GeneraNumeri() {
+    // The lists never ask for a divisor longer than the dividend, so the smallest pair
+    // already fits: the loop ends as soon as the one generator gives a pair that divides.
+    platform::Random& caso = m_.services.random;
+    do {
+        for (int i = 1; i <= 4; ++i)
+            lavagna().TxtDividendo[i].text.clear();
+        Dividendo = caso.between(static_cast<int>(MinDividendo), static_cast<int>(MaxDividendo));
+        Divisore = caso.between(static_cast<int>(MinDivisore), static_cast<int>(MaxDivisore));
+    } while (Divisore > Dividendo);
+}
+
+void FinestraDivisione::ScriviNumeri() {
+    LavagnaDivisione& b = lavagna();
+    const std::string cifre = testoDividendo();
+    for (int i = 1; i <= static_cast<int>(cifre.size()) && i <= 4; ++i)
+        b.TxtDividendo[i].text.assign(1, cifre[i - 1]);
+    Frame1.enabled = true;
+    b.TxtDivisore.text = std::to_string(Divisore);
+}
+
+void FinestraDivisione::CmdRipeti_Click() {
+    // Nothing to repeat unless an operation was set up: "Ripeti" is greyed until then.
+    if (!operandiValidi()) return;
+    m_.DaContare = 0;
+    azzeraFasi();
+    ScriviNumeri();
+    CalcolaSoluzione(Avvio::Ripeti);
+}
+
+void FinestraDivisione::CalcolaSoluzione(Avvio chi) {
+    if (!risolvi()) return;
+    LavagnaDivisione& b = lavagna();
+    Guidato = Check2.checked ? 1 : 0;
+    TastierinoAttivo = 0;
+    for (int i = 1; i <= 4; ++i)
+        Cliccabile[i] = 0;
+    if (annunciaPronto(chi)) {
+        mostraFaccia(1);
+        m_.suonaSeAttivo(app::SuonoPronto);
+    }
+    PosCifra = 0;
+    for (int i = 1; i <= 5; ++i)
+        b.TxtDividendo[i].enabled = true;
+    scriviSoluzione();
+    Colonna = soluzione().CifreIniziali;
+    IniziaEsecuzione();
+}
+
+void FinestraDivisione::IniziaEsecuzione() {
+    if (MostraSoluzione == 0) svuotaLavoro();
+    abilitaLavoro(false);
+    for (int i = numeroCifre(Dividendo) + 1; i <= 5; ++i)
+        lavagna().TxtDividendo[i].enabled = false;
+    LblRisultato.text = "Quante cifre del dividendo devo considerare ?";
+    static const char* const ordinali[] = {"", "prima", "seconda", "terza"};
+    lblScrivi.text = Guidato == 0
+                         ? "Clicca sulla cifra scelta."
+                         : std::string("Clicca sulla ") + ordinali[soluzione().CifreIniziali] + " cifra.";
+    for (int i = 1; i <= CifreDividendo && i <= 4; ++i)
+        Cliccabile[i] = MostraSoluzione == 0;
+    lblUao.text = "";
+}
+
+void FinestraDivisione::CmdAiuto_Click() {
+    // Nothing to solve unless an operation stands on the board: after a refused insert
+    // the board is empty while the operands may still be the last operation's.
+    if (!operandiValidi() || lavagna().TxtDivisore.text.empty()) return;
+    MostraSoluzione = 1;
+    CalcolaSoluzione(Avvio::Soluzione);
+    Frame1.enabled = false;
+    mostraFaccia(1);
+    LblRisultato.text = "Fatto";
+    MostraSoluzione = 0;
+    setFocus(CmdRipeti);
+    lblScrivi.text = "";
+    lblUao.text = "";
+}
+
+void FinestraDivisione::cmdStampa_Click() {
+    // The divisor is a single cell; the rows are the template's to copy, and it prints.
+    forms::Form& layout = m_.forms.load(config().layoutStampa);
+    const forms::Control& divisore = lavagna().TxtDivisore;
+    if (Control* copia = layout.find(divisore.name())) copia->text = divisore.text;
+    FinestraEsercizio::cmdStampa_Click();
+}
+
+} // namespace exercise

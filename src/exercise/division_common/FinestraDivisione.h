@@ -1,0 +1,120 @@
+#pragma once
+
+#include "exercise/FinestraEsercizio.h"
+#include "exercise/division_common/LavagnaDivisione.h"
+#include "exercise/division_common/SoluzioneDivisione.h"
+
+#include <array>
+
+namespace exercise {
+
+// What the compact and the extended division windows share: choosing and refusing the
+// operands, drawing them, setting a division up and repeating it, the first question
+// (which dividend digit ends the first partial dividend), the remainders, the digits
+// brought down and the end. Each window adds its board, its solver and the checks that
+// are its own.
+class FinestraDivisione : public FinestraEsercizio {
+  public:
+    FinestraDivisione(app::Module1& m, const Configurazione& config);
+
+    // Both windows' names for the template's controls.
+    Control& CmdInserisci = Inserisci;
+    Control& CmdRipeti = Ripeti;
+    Control& CmdAiuto = Soluzione;
+    Control& Label6 = Eseguite;
+    Control& Label7 = Errori;
+    Control& CmbDividendo;
+    Control& CmbDivisore;
+    Control& Label1;
+    Control& Label2;
+
+    // 1 on a dividend cell while a click on it answers the first question; by cell index.
+    std::array<int, 6> Cliccabile{};
+
+    // The operation on the board.
+    int Dividendo = 0, Divisore = 0;
+    int CifreDividendo = 0, CifreDivisore = 0;
+    long MinDividendo = 0, MaxDividendo = 0, MinDivisore = 0, MaxDivisore = 0;
+
+    // Where the dialogue stands.
+    int TastierinoAttivo = 0; // keypad digits reach the checks only once the first question is answered
+    int FaseQuoziente = 0, FaseProdotto = 0, FaseResto = 0, FaseTrasferimento = 0;
+    int PosQuoziente = 0; // the quotient cell being asked, 1..4
+    int RigaResto = 0;    // the remainder row being written, 1..4 (0 before the first)
+    int Colonna = 0;      // the current cell in its row
+    int PosCifra = 0;     // which digit of a product or remainder is asked, 1 = units
+    int Riporto = 0;      // what the guided hints carry from one column to the next
+
+    void Form_Load() override;
+    void txtFattori_Click(int index) override;
+    void Cmb_DropDown(int row) override;
+    void Check2_Click() override;
+    void CmdInserisci_Click();
+    void CmdRipeti_Click();
+    void CmdAiuto_Click();
+    void cmdStampa_Click() override;
+    void TxtDividendo_Click(int index);
+
+    void CmdVai_Click() override { CmdInserisci_Click(); }
+    void CmdSomma_Click() override { CmdRipeti_Click(); }
+    void CmdRisolvi_Click() override { CmdAiuto_Click(); }
+
+  protected:
+    // Who sets the division up: the sound and face of "ready" depend on it.
+    enum class Avvio { Inserisci, Ripeti, Soluzione };
+
+    // The window's board and the division worked out for it.
+    virtual LavagnaDivisione& lavagna() = 0;
+    const LavagnaDivisione& lavagna() const { return const_cast<FinestraDivisione*>(this)->lavagna(); }
+    virtual const SoluzioneDivisione& soluzione() const = 0;
+    // Works the division out into the window's solution; false when the operands do not divide.
+    virtual bool risolvi() = 0;
+    // Writes the whole worked division into the board's cells.
+    virtual void scriviSoluzione() = 0;
+    // Whether setting the division up by this route shows the neutral face and says "ready".
+    virtual bool annunciaPronto(Avvio chi) const = 0;
+    // Empties, greys or un-greys everything the child writes (the greyed cells keep their text).
+    virtual void svuotaLavoro() = 0;
+    virtual void abilitaLavoro(bool acceso) = 0;
+
+    // The window's own checks and words.
+    virtual void ControllaQuoziente() = 0;
+    virtual void ScriviCifraProdotto() {}
+    virtual void ControllaProdotto() {}
+    virtual const char* uaoPrimaDomanda() const = 0;
+    virtual const char* uaoUnitaResto() const = 0;
+    virtual const char* uaoTrasferire(int k) const = 0;
+    virtual const char* uaoTrasferito(int k) const = 0;
+    // The guided hint for the tens digit of a two-digit remainder of step k.
+    virtual void suggerimentoDecineResto(int k) = 0;
+
+    void ScriviCifra() override;
+    void ProssimoPasso() override;
+    void PulisciLavagna() override;
+    void ScriviCifraResto();
+    virtual void SelezionaResto();
+    void ControllaResto();
+    void ControllaTrasferimento();
+
+    void CalcolaSoluzione(Avvio chi);
+    void IniziaEsecuzione();
+    void fineDivisione();
+    // The partial dividend of step k divided, and its quotient digit to write.
+    void mostraDivisione(int k);
+    // A wrong quotient digit: erased and asked again. False then; true when it is right.
+    bool quozienteGiusto(int k);
+
+    // No phase open, no row or cell asked.
+    void azzeraFasi();
+    bool operandiValidi() const;
+    void ingrigisciDividendo();
+    // The dividend as its decimal digits, cell 1 the first.
+    std::string testoDividendo() const;
+    static bool cellaDellaRiga(int i) { return 1 <= i && i <= 4; }
+
+  private:
+    void GeneraNumeri();
+    void ScriviNumeri();
+};
+
+} // namespace exercise
