@@ -6,6 +6,7 @@
 #include "exercise/addition/FrmAdd3Bis.h"
 #include "exercise/division_compact/FrmDivCompatta.h"
 #include "exercise/subtraction/FrmSott1.h"
+#include "exercise/division_extended/FrmDivEstesa.h"
 
 namespace exercise {
 
@@ -18,6 +19,8 @@ void defineWindows(app::Module1& m) {
     m.forms.define("frmDivCompatta_bis", [] { return std::make_unique<FrmDivCompattaBis>(); });
     m.forms.define("frmSott1", [&m] { return std::make_unique<FrmSott1>(m); });
     m.forms.define("frmSott1_bis", [] { return std::make_unique<FrmSott1Bis>(); });
+    m.forms.define("frmDivEstesa", [&m] { return std::make_unique<FrmDivEstesa>(m); });
+    m.forms.define("frmDivEstesa_bis", [] { return std::make_unique<FrmDivEstesaBis>(); });
 }
 
 } // namespace exercise

@@ -7,9 +7,70 @@ namespace exercise {
 using app::DalComputer;
 using app::DaTe;
 
+Configurazione FinestraDivisione::configurazione(const std::string& nome, const std::string& caption,
+                                                 const std::string& titolo, int larghezza, int altezza,
+                                                 const std::string& separatore) {
+    Configurazione c;
+    c.nome = nome;
+    c.titoloFinestra = caption;
+    c.titolo = titolo;
+    c.icona = "icon_divisione";
+    c.larghezza = larghezza;
+    c.altezza = altezza;
+    c.nomeSeparatore = separatore;
+    c.nomeInserisci = "CmdInserisci";
+    c.nomeRipeti = "CmdRipeti";
+    c.nomeSoluzione = "CmdAiuto";
+    c.operandi = {
+        {"CmbDividendo",
+         "Label1",
+         4,
+         "     Clicca e scrivi     (max 4 cifre)",
+         "                     N° cifre dividendo",
+         {"1", "2", "3", "4"}},
+        {"CmbDivisore",
+         "Label2",
+         2,
+         "     Clicca e scrivi     (max 2 cifre)",
+         "                      N° cifre divisore",
+         {"1", "2"}},
+    };
+    c.layoutStampa = nome + "_bis";
+    return c;
+}
+
 FinestraDivisione::FinestraDivisione(app::Module1& m, const Configurazione& config)
     : FinestraEsercizio(m, config), CmbDividendo(lista(0)), CmbDivisore(lista(1)), Label1(*didascalie[0]),
-      Label2(*didascalie[1]) {}
+      Label2(*didascalie[1]) {
+    // Where both division windows have them; the template lays its controls out as the
+    // addition window has them, and each division window places the rest.
+    Label1.text = "N° cifre dividendo";
+    Label2.text = "N° cifre divisore";
+    posiziona({{&cmdStampa, 7620, 1380, 1395, 495},
+               {&Frame1, 7320, 2100, 1935, 2655},
+               {&backspace, 8040, 4140, 1095, 495}, // exactly over CmdAiuto
+               {&Shape1, 7320, 180, 1935, 975},
+               {&Separatore, 7320, 660, 0, 0},
+               {&Label6, 7380, 180, 1155, 435},
+               {&lblFatte, 8640, 180, 495, 435},
+               {&Label7, 7380, 660, 1035, 435},
+               {&lblErrori, 8640, 660, 495, 435}});
+    Separatore.x2 = 9240;
+    Separatore.y2 = 660;
+}
+
+void FinestraDivisione::posiziona(std::initializer_list<Posto> posti) {
+    for (const Posto& p : posti)
+        p.controllo->place(p.left, p.top, p.width, p.height);
+}
+
+void FinestraDivisione::collegaDividendo() {
+    LavagnaDivisione& b = lavagna();
+    for (int i = 1; i <= 5; ++i)
+        b.TxtDividendo[i].onClick = [this, i] { TxtDividendo_Click(i); };
+    for (int i = 1; i <= 4; ++i)
+        b.TxtDividendo[i].hand();
+}
 
 bool FinestraDivisione::operandiValidi() const {
     return 1 <= Divisore && Divisore <= Dividendo;

@@ -5,6 +5,7 @@
 #include "exercise/division_common/SoluzioneDivisione.h"
 
 #include <array>
+#include <initializer_list>
 
 namespace exercise {
 
@@ -16,6 +17,11 @@ namespace exercise {
 class FinestraDivisione : public FinestraEsercizio {
   public:
     FinestraDivisione(app::Module1& m, const Configurazione& config);
+
+    // The template's set-up for a division window of this name, caption, title and size.
+    static Configurazione configurazione(const std::string& nome, const std::string& caption,
+                                         const std::string& titolo, int larghezza, int altezza,
+                                         const std::string& separatore);
 
     // Both windows' names for the template's controls.
     Control& CmdInserisci = Inserisci;
@@ -60,6 +66,15 @@ class FinestraDivisione : public FinestraEsercizio {
     void CmdRisolvi_Click() override { CmdAiuto_Click(); }
 
   protected:
+    struct Posto {
+        Control* controllo;
+        int left, top, width, height;
+    };
+    // Moves the template's controls to this window's places.
+    static void posiziona(std::initializer_list<Posto> posti);
+    // The dividend cells answer the first question; called once the board is made.
+    void collegaDividendo();
+
     // Who sets the division up: the sound and face of "ready" depend on it.
     enum class Avvio { Inserisci, Ripeti, Soluzione };
 

@@ -35,6 +35,13 @@ void LavagnaDivisione::cella(forms::Control& c, int left, int top, const Stile& 
     c.colours(s.colore, sfondo).seeThrough();
 }
 
+void LavagnaDivisione::segno(forms::Control& c, const char* testo, int left, int top, int width, int height,
+                             double punti, const char* famiglia, forms::Rgb sfondo) {
+    c.place(left, top, width, height).withFont(punti, true, false, famiglia).aligned(forms::Align::Center);
+    c.colours(kNero, sfondo).seeThrough();
+    c.text = testo;
+}
+
 void LavagnaDivisione::riga(forms::ControlArray& r, int left0, int top, const Stile& s, forms::Rgb sfondo,
                             int passo) {
     r[0].hidden().disabled();

@@ -38,6 +38,11 @@ class LavagnaDivisione {
     const forms::ControlArray& RP(int k) const;
     int righeSegni() const { return static_cast<int>(segni_.size()); }
 
+    static constexpr int kColonna = 480; // twips between two columns
+    static constexpr forms::Rgb kNero = 0x000000;
+    static constexpr forms::Rgb kRosso = 0xFF0000;
+    static constexpr forms::Rgb kBluScuro = 0x0000C0;
+
     // How a row of cells looks.
     struct Stile {
         int larghezza, altezza;
@@ -49,6 +54,9 @@ class LavagnaDivisione {
     // One cell, centred, on the window's own background so that overlapping rows never hide
     // each other.
     static void cella(forms::Control& c, int left, int top, const Stile& s, forms::Rgb sfondo);
+    // The ":" or "=" between the operands, in black.
+    static void segno(forms::Control& c, const char* testo, int left, int top, int width, int height,
+                      double punti, const char* famiglia, forms::Rgb sfondo);
     // Cells 1.. of a row, passo twips apart from left0.
     static void riga(forms::ControlArray& r, int left0, int top, const Stile& s, forms::Rgb sfondo,
                      int passo = 480);

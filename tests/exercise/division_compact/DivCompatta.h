@@ -1,7 +1,7 @@
 #pragma once
 
 #include "exercise/division_compact/FrmDivCompatta.h"
-#include "support/Program.h"
+#include "support/Divisione.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,8 @@
 namespace div_compatta_test {
 
 using exercise::FrmDivCompatta;
+using testing_support::riga;
+using testing_support::stato;
 
 // A division worked out by hand. cella: the dividend cell ending the first partial dividend;
 // cifre: the keypad digits of a child who never errs (each quotient digit, its remainder units
@@ -41,13 +43,6 @@ inline AMano aMano(int dividendo, int divisore) {
     return a;
 }
 
-// A row's cells 1..4, '.' for an empty one, after s.
-inline std::string riga(const forms::ControlArray& r, std::string s = "") {
-    for (int i = 1; i <= 4; ++i)
-        s.append(r[i].text.empty() ? "." : r[i].text.c_str());
-    return s;
-}
-
 // The marks over the dividend, the quotient and the remainder rows.
 inline std::string lavagna(const FrmDivCompatta& f) {
     std::string s = riga(f.TxtQuoziente, riga(f.txtCappello) + " ");
@@ -56,43 +51,9 @@ inline std::string lavagna(const FrmDivCompatta& f) {
     return s;
 }
 
-// The window at a glance: the keypad, "Ripeti" and print enabled and backspace shown ('+' or '-'),
-// the face shown (1 neutral, 2 smiling, 3 laughing, 4 sad), the dividend cells 1..5 ('g' greyed),
-// then the result line, the hint line and the exclamation.
-inline std::string stato(const FrmDivCompatta& f) {
-    std::string s;
-    for (bool b : {f.Frame1.enabled, f.CmdRipeti.enabled, f.cmdStampa.enabled, f.backspace.visible})
-        s += b ? '+' : '-';
-    for (const forms::Control* faccia : {&f.Image1, &f.Image2, &f.Image3, &f.Image4})
-        if (faccia->visible) s += faccia->name().back();
-    for (int i = 1; i <= 5; ++i)
-        s += f.TxtDividendo[i].enabled ? 'e' : 'g';
-    return s + "|" + f.LblRisultato.text + "|" + f.lblScrivi.text + "|" + f.lblUao.text;
-}
-
 // The window, opened from the start window's choice and worked through its controls.
-struct Finestra {
-    testing_support::Program p;
-    FrmDivCompatta* finestra = nullptr;
-
-    FrmDivCompatta& apri(int chiSceglie) {
-        p.m.ChiSceglie = chiSceglie;
-        return *(finestra = &p.open<FrmDivCompatta>("frmDivCompatta"));
-    }
-    bool premi(char cifra) { return p.click(*finestra, std::string("Cmd_") + cifra); }
-    bool clicca(int cella) { return p.click(*finestra, "TxtDividendo(" + std::to_string(cella) + ")"); }
-
-    // Types both operands on the keypad and, unless told not to, presses "OK".
-    void scrivi(const std::string& dividendo, const std::string& divisore, bool guidato, bool ok = true) {
-        FrmDivCompatta& f = *finestra;
-        ASSERT_TRUE(f.Check2.checked == guidato || p.click(f, "Check2"));
-        for (int i : {0, 1}) {
-            ASSERT_TRUE(p.click(f, "txtFattori(" + std::to_string(i) + ")"));
-            for (char c : i == 0 ? dividendo : divisore)
-                ASSERT_TRUE(premi(c));
-        }
-        ASSERT_TRUE(!ok || p.click(f, "CmdInserisci"));
-    }
+struct Finestra : testing_support::FinestraDivisione<FrmDivCompatta> {
+    Finestra() : FinestraDivisione("frmDivCompatta") {}
 };
 
 } // namespace div_compatta_test

@@ -1,0 +1,128 @@
+#include "exercise/division_extended/FrmDivEstesa.h"
+
+#include "exercise/Numeri.h"
+
+namespace exercise {
+
+FrmDivEstesa::FrmDivEstesa(app::Module1& m)
+    : FinestraDivisione(
+          m, configurazione("frmDivEstesa", "Divisione Estesa", "Divisione estesa", 9504, 6816, "Line5")),
+      LavagnaEstesa(*this, 0, 0, 0xFFC080) {
+    posiziona({{&Label5, 240, -120, 5955, 675},         {&Label1, 1320, 540, 1995, 555},
+               {&Label2, 3300, 540, 1995, 555},         {&txtFattori[0], 2040, 1140, 1035, 405},
+               {&txtFattori[1], 3960, 1140, 1035, 405}, {&CmbDividendo, 2040, 1140, 615, 315},
+               {&CmbDivisore, 3960, 1140, 615, 315},    {&mano[0], 1380, 1080, 384, 384},
+               {&mano[1], 3300, 1080, 384, 384},        {&Check2, 5700, 900, 1395, 375},
+               {&CmdInserisci, 5700, 1440, 1395, 495},  {&CmdRipeti, 5700, 5100, 1395, 495},
+               {&CmdEnd, 7620, 5100, 1395, 495},        {&Image1, 900, 3840, 900, 855},
+               {&Image2, 900, 3840, 900, 855},          {&Image3, 900, 3840, 900, 855},
+               {&Image4, 900, 3840, 900, 855},          {&lblUao, 600, 4800, 1515, 615},
+               {&LblRisultato, 60, 5700, 9195, 435},    {&lblScrivi, 60, 6180, 9195, 375}});
+    LblRisultato.withFont(14.4, true);
+    lblScrivi.withFont(14.4, true);
+    LblRisultato.text = "Ciao";
+    collegaDividendo();
+}
+
+bool FrmDivEstesa::risolvi() {
+    const auto s = risolviDivisioneEstesa(Dividendo, Divisore);
+    if (s) risolta = *s;
+    return s.has_value();
+}
+
+void FrmDivEstesa::svuotaLavoro() {
+    for (int i = 1; i <= 4; ++i) {
+        txtCappello[i].text.clear();
+        TxtQuoziente[i].text.clear();
+        for (int k = 1; k <= 4; ++k) {
+            txtResto(k)[i].text.clear();
+            txtMolt(k)[i].text.clear();
+            RP(k - 1)[i].text.clear();
+        }
+    }
+    for (int k = 1; k <= 4; ++k)
+        Line(k).visible = false;
+}
+
+void FrmDivEstesa::abilitaLavoro(bool acceso) {
+    // The mark rows are never greyed: a mark stands over the greyed digit it belongs to.
+    for (int i = 1; i <= 4; ++i) {
+        TxtQuoziente[i].enabled = acceso;
+        for (int k = 1; k <= 4; ++k) {
+            txtResto(k)[i].enabled = acceso;
+            txtMolt(k)[i].enabled = acceso;
+        }
+    }
+}
+
+namespace {
+
+std::string testoCella(char c) {
+    return c == 0 ? std::string() : std::string(1, c);
+}
+
+} // namespace
+
+void FrmDivEstesa::scriviSoluzione() {
+    svuotaLavoro();
+    for (int i = 1; i <= 4; ++i) {
+        const auto cella = static_cast<std::size_t>(i);
+        txtCappello[i].text = testoCella(risolta.cappello[cella]);
+        TxtQuoziente[i].text = i <= risolta.passi ? std::to_string(risolta.Quoziente[cella]) : std::string();
+        for (int k = 1; k <= 4; ++k) {
+            const auto riga = static_cast<std::size_t>(k);
+            txtResto(k)[i].text = testoCella(risolta.righeResto[riga][cella]);
+            txtMolt(k)[i].text = testoCella(risolta.righeProdotto[riga][cella]);
+        }
+    }
+    // The marks and bars belong to the finished board; the dialogue writes its own.
+    for (int k = 1; k <= risolta.passi && MostraSoluzione == 1; ++k) {
+        segnaPrestiti(k);
+        mostraBarra(k);
+    }
+}
+
+void FrmDivEstesa::segnaPrestiti(int k) {
+    // The partial dividend of step k stands in the dividend's row or in remainder row k - 1.
+    forms::ControlArray& cifre = k == 1 ? TxtDividendo : txtResto(k - 1);
+    const auto& segni = risolta.segni[static_cast<std::size_t>(k - 1)];
+    for (int i = 1; i <= 4; ++i) {
+        const std::string& segno = segni[static_cast<std::size_t>(i)];
+        if (segno.empty()) continue;
+        RP(k - 1)[i].text = segno;
+        cifre[i].enabled = false;
+    }
+}
+
+void FrmDivEstesa::mostraBarra(int k) {
+    const Barra& b = risolta.barre[static_cast<std::size_t>(k)];
+    Control& linea = Line(k);
+    linea.left = b.x1;
+    linea.x2 = b.x2;
+    linea.top = b.y;
+    linea.y2 = b.y;
+    linea.visible = true;
+}
+
+std::vector<const forms::ControlArray*> FrmDivEstesa::righeDaStampare() const {
+    return {&txtCappello, &TxtDividendo, &TxtQuoziente, &RP0, &txtMolt1,  &RP1,      &txtResto1, &txtMolt2,
+            &RP2,         &txtResto2,    &txtMolt3,     &RP3, &txtResto3, &txtMolt4, &txtResto4};
+}
+
+FrmDivEstesaBis::FrmDivEstesaBis() : Form("frmDivEstesa_bis"), LavagnaEstesa(*this, 1080, -300, 0xFFFFFF) {
+    caption = "Form1";
+    width = 9480;
+    height = 6792;
+    backColor = 0xFFFFFF;
+    // On paper the four bars always stand, at their own places.
+    const int barre[][3] = {{2760, 4200, 2460}, {2880, 4920, 3300}, {3360, 5400, 4140}, {3720, 5880, 4980}};
+    for (int k = 1; k <= 4; ++k) {
+        const int* b = barre[k - 1];
+        Line(k).left = b[0];
+        Line(k).x2 = b[1];
+        Line(k).top = Line(k).y2 = b[2];
+        Line(k).visible = true;
+    }
+}
+
+} // namespace exercise
