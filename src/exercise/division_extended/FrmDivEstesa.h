@@ -42,6 +42,7 @@ class FrmDivEstesa : public FinestraDivisione, public LavagnaEstesa {
     void suggerimentoDecineResto(int k) override;
 
   private:
+    void SelezionaProdotto();
     // Writes the borrow marks of step k over its partial dividend and greys the digits under them.
     void segnaPrestiti(int k);
     void mostraBarra(int k);

@@ -7,12 +7,153 @@
 
 namespace exercise {
 
-void FrmDivEstesa::ControllaQuoziente() {}
-void FrmDivEstesa::ScriviCifraProdotto() {}
-void FrmDivEstesa::ControllaProdotto() {}
+using app::numeroTesto;
+
+namespace {
+
+std::string primo(int n) {
+    return std::to_string(n).substr(0, 1);
+}
+std::string ultimo(int n) {
+    return std::to_string(n % 10);
+}
+
+} // namespace
+
+// ---- Quotient digit: the product of the step comes next
+
+void FrmDivEstesa::ControllaQuoziente() {
+    PosCifra = 1;
+    const int k = PosQuoziente;
+    if (!cellaDellaRiga(k) || !quozienteGiusto(k)) return;
+    const auto passo = static_cast<std::size_t>(k);
+    const int q = risolta.Quoziente[passo];
+    const int prodotto = risolta.Prodotto[passo];
+    rispostaGiusta();
+    if (Guidato == 0) {
+        LblRisultato.text = "Bravo. Quanto è il prodotto ?";
+        lblUao.text = "uao!";
+    } else if (Divisore < 10) {
+        LblRisultato.text = numeroTesto(q) + "x" + numeroTesto(Divisore) + "=" + numeroTesto(prodotto);
+        lblScrivi.text = "Scrivi " + numeroTesto(prodotto % 10);
+    } else {
+        // The divisor's units first; the tens of that product are carried to the next column.
+        const std::string unita = ultimo(Divisore);
+        const int n = valore(unita) * q;
+        LblRisultato.text = numeroTesto(q) + "x" + unita + "=" + numeroTesto(n);
+        Riporto = n / 10;
+        lblScrivi.text = "Scrivi " + ultimo(n) + (n >= 10 ? " (e riporta " + numeroTesto(Riporto) + ")" : "");
+    }
+    if (PosQuoziente < 4) PosQuoziente = k + 1;
+    FaseProdotto = 1;
+    FaseResto = 0;
+    FaseQuoziente = 0;
+    RigaProdotto = k;
+    Colonna = risolta.unitaProdotto(k);
+    SelezionaProdotto();
+}
+
+// ---- Partial product, units digit first
+
+void FrmDivEstesa::ScriviCifraProdotto() {
+    if (!cellaDellaRiga(RigaProdotto) || !cellaDellaRiga(Colonna)) return;
+    setFocus(txtMolt(RigaProdotto)[Colonna]);
+    txtMolt(RigaProdotto)[Colonna].text = CifraPremuta;
+}
+
+void FrmDivEstesa::SelezionaProdotto() {
+    const int k = RigaProdotto;
+    if (!cellaDellaRiga(k) || !cellaDellaRiga(Colonna)) return;
+    const int prodotto = risolta.Prodotto[static_cast<std::size_t>(k)];
+    // The hundreds of a three-digit product: what the tens column carried.
+    if (Guidato == 1 && PosCifra == 3 && prodotto >= 100) lblScrivi.text = "...e " + primo(prodotto);
+    setFocus(txtMolt(k)[Colonna]);
+}
+
+void FrmDivEstesa::ControllaProdotto() {
+    const int k = RigaProdotto;
+    if (!cellaDellaRiga(k) || !cellaDellaRiga(Colonna)) return;
+    const auto passo = static_cast<std::size_t>(k);
+    Control& cella = txtMolt(k)[Colonna];
+    const int atteso = risolta.CifreProdotto[passo][static_cast<std::size_t>(Colonna)];
+    const int prodotto = risolta.Prodotto[passo];
+    const int n = numeroCifre(prodotto);
+
+    if (valore(cella) != atteso) {
+        cella.text = "";
+        rispostaSbagliata();
+        setFocus(cella);
+        return;
+    }
+    if (PosCifra < n) {
+        ++PosCifra;
+        --Colonna;
+        rispostaGiusta();
+        if (Guidato == 0) {
+            LblRisultato.text = "Bravo";
+            lblUao.text = n == 2 ? (k % 2 == 0 ? "uaoo!" : "uao!") : (k == 1 ? "uaoo!" : "uao!");
+        } else if (Divisore < 10) {
+            lblScrivi.text = "...e " + numeroTesto(prodotto / 10);
+        } else {
+            // The divisor's tens, and the carry kept from the units.
+            const int q = risolta.Quoziente[passo];
+            const std::string decine = primo(Divisore);
+            const int t = valore(decine) * q;
+            LblRisultato.text = numeroTesto(q) + "x" + decine +
+                                (Riporto > 0 ? "+" + numeroTesto(Riporto) + " (che riportavo) " : "") + "=" +
+                                numeroTesto(t + Riporto);
+            lblScrivi.text = "Scrivi " + ultimo(t + Riporto);
+        }
+        SelezionaProdotto();
+        return;
+    }
+
+    mostraBarra(k);
+    rispostaGiusta();
+    if (Guidato == 0) {
+        LblRisultato.text = "Bravo. Adesso calcoliamo il resto.";
+        lblUao.text = k == 1 && n >= 2 ? "uaoo!" : "uao!";
+    } else {
+        // The units column of the subtraction, its borrows marked over the partial dividend.
+        segnaPrestiti(k);
+        const int resto = risolta.Resto[passo];
+        LblRisultato.text =
+            numeroTesto(resto % 10 + prodotto % 10) + "-" + ultimo(prodotto) + "=" + numeroTesto(resto % 10);
+        lblScrivi.text = "Scrivi " + numeroTesto(resto % 10);
+    }
+    FaseProdotto = 0;
+    FaseResto = 1;
+    FaseQuoziente = 0;
+    RigaResto = k;
+    Colonna = risolta.ColonnaResto[passo];
+    PosCifra = 1;
+    SelezionaResto();
+}
+
+// ---- Remainder: the tens column of the subtraction
+
+void FrmDivEstesa::suggerimentoDecineResto(int k) {
+    const auto passo = static_cast<std::size_t>(k);
+    const int prodotto = risolta.Prodotto[passo];
+    const int f = valore(primo(risolta.Resto[passo]));
+    LblRisultato.text =
+        numeroTesto(valore(primo(prodotto)) + f) + "-" + primo(prodotto) + "=" + numeroTesto(f);
+    lblScrivi.text = "Scrivi " + numeroTesto(f);
+}
+
 void FrmDivEstesa::SelezionaResto() {
+    const int k = RigaResto;
+    if (Guidato == 1 && PosCifra == 2 && cellaDellaRiga(k)) {
+        // Under a three-digit product the tens column is the product's middle digit.
+        const int prodotto = risolta.Prodotto[static_cast<std::size_t>(k)];
+        if (prodotto >= 100) {
+            const std::string medio = std::to_string(prodotto).substr(1, 1);
+            const int f = valore(primo(risolta.Resto[static_cast<std::size_t>(k)]));
+            LblRisultato.text = numeroTesto(valore(medio) + f) + "-" + medio + "=" + numeroTesto(f);
+            lblScrivi.text = "Scrivi " + numeroTesto(f);
+        }
+    }
     FinestraDivisione::SelezionaResto();
 }
-void FrmDivEstesa::suggerimentoDecineResto(int) {}
 
 } // namespace exercise

@@ -75,14 +75,7 @@ TEST(DivCompattaSuggerimenti, EachStepSaysWhatComesNextAndMarksItsBorrows) {
         FrmDivCompatta& f = w.apri(app::DaTe);
         const AMano a = aMano(c.dividendo, c.divisore);
         SCOPED_TRACE(std::to_string(c.dividendo) + ":" + std::to_string(c.divisore));
-        w.scrivi(std::to_string(c.dividendo), std::to_string(c.divisore), c.guidato);
-        std::vector<std::string> passi{f.lblScrivi.text};
-        ASSERT_TRUE(w.clicca(a.cella));
-        for (const char cifra : a.cifre) {
-            passi.push_back(f.LblRisultato.text + "|" + f.lblScrivi.text + f.lblUao.text);
-            ASSERT_TRUE(w.premi(cifra));
-        }
-        EXPECT_EQ(passi, c.passi);
+        EXPECT_EQ(w.passi(c.dividendo, c.divisore, c.guidato, a.cella, a.cifre), c.passi);
         EXPECT_EQ(segni(f), c.segni);
         EXPECT_EQ(lavagna(f), a.lavagna); // the marks '^' and 'v' written on the way
     }
@@ -100,14 +93,9 @@ TEST(DivCompattaSoluzione, ShowsTheWholeDivisionAtAnyPoint) {
                 FrmDivCompatta& f = w.apri(app::DaTe);
                 SCOPED_TRACE(std::to_string(dividendo) + ":" + std::to_string(divisore) +
                              (guidato ? " guided " : " ") + std::to_string(fermata));
-                w.scrivi(std::to_string(dividendo), std::to_string(divisore), guidato);
-                ASSERT_TRUE(fermata == 0 || w.clicca(a.cella));
-                for (std::size_t e = 0; e + 1 < fermata; ++e)
-                    ASSERT_TRUE(w.premi(a.cifre[e] == '9' ? '8' : '9') && w.premi(a.cifre[e]));
+                ASSERT_NO_FATAL_FAILURE(
+                    w.soluzioneDopo(dividendo, divisore, guidato, a.cella, a.cifre, fermata));
                 const int errori = w.p.m.NumErrori;
-                EXPECT_EQ(errori, guidato || fermata == 0 ? 0 : int(fermata) - 1);
-                w.p.sound.played.clear();
-                ASSERT_TRUE(w.p.click(f, "CmdAiuto"));
                 std::string marchi;
                 for (int k = 0; k <= 4; ++k)
                     marchi = riga(f.RP(k), marchi);

@@ -66,63 +66,19 @@ TEST_P(DivCompattaSweep, EveryAcceptedPairIsSolvedAndWorkedThroughInBothModes) {
             const bool ripeti = sbaglia == 0 && divisore % 2 == 0;
             for (int g = 0; g < 2; ++g) {
                 FrmDivCompatta& f = *finestre[g].finestra;
-                app::Module1& m = finestre[g].p.m;
-                std::vector<int>& suoni = finestre[g].p.sound.played;
-                suoni.clear();
-                // Typed operands, straight through the handlers: the sweep is long.
-                f.txtFattori[0].text = std::to_string(dividendo);
-                f.txtFattori[1].text = std::to_string(divisore);
-                f.CmdInserisci_Click();
-                if (g == 0 && ripeti) f.CmdRipeti_Click();
+                testing_support::imposta(f, finestre[g].p, dividendo, divisore, g == 0 && ripeti);
                 const bool conta = g == 0 && !ripeti;
-                int errori = m.NumErrori;
-                // Each wrong answer: counted only when it counts, the sad face, sound 103, the question open.
-                const auto sbagliata = [&] {
-                    errori += conta;
-                    return m.NumErrori == errori && f.Image4.visible && suoni.back() == 103;
-                };
-                // A click on any other dividend cell, empty ones beyond the dividend included.
-                for (int i = 1; i <= 4 && g == sbaglia; ++i) {
-                    if (i == a.cella) continue;
-                    f.TxtDividendo_Click(i);
-                    ASSERT_TRUE(sbagliata() && f.TastierinoAttivo == 0) << op() << "cell " << i;
-                }
-                f.TxtDividendo_Click(a.cella);
-                for (std::size_t e = 0; e < a.cifre.size(); ++e) {
-                    const char giusta = a.cifre[e];
-                    ASSERT_TRUE(f.Image2.visible && suoni.back() == 104) << op() << e;
-                    // The digit goes into the cell the child sees marked.
-                    forms::Control* cella = f.focus();
-                    ASSERT_TRUE(cella && cella->kind() == forms::ControlKind::Cell && cella->enabled &&
-                                cella->text.empty())
-                        << op() << e;
-                    const std::string prima = g == sbaglia ? lavagna(f) : "";
-                    for (char c = '0'; c <= '9' && g == sbaglia; ++c) {
-                        if (c == giusta) continue;
-                        f.Cmd_Click(c - '0');
-                        ASSERT_TRUE(sbagliata() && f.focus() == cella && cella->text.empty())
-                            << op() << e << c;
-                    }
-                    // Only the wrong digit's own cell is erased: the right units digit of a two-digit
-                    // remainder stays beside a wrong tens digit.
-                    ASSERT_TRUE(g != sbaglia || lavagna(f) == prima) << op() << e;
-                    // Guided, the hint ends with the digit to write next.
+                // Guided, the hint ends with the digit to write next.
+                const auto suggerimento = [&](std::size_t e, char giusta) {
                     ASSERT_TRUE(g == 0 || (f.lblScrivi.text.rfind("Scrivi ", 0) == 0 &&
                                            f.lblScrivi.text.back() == giusta))
                         << op() << e << f.lblScrivi.text;
-                    f.Cmd_Click(giusta - '0');
-                    ASSERT_EQ(cella->text, std::string(1, giusta)) << op() << e;
-                }
-                ASSERT_TRUE(f.LblRisultato.text == "Bravissimo" && f.lblScrivi.text == "hai finito" &&
-                            f.lblUao.text == "uaooo!" && f.Image3.visible && suoni.back() == 101)
-                    << op();
+                };
+                ASSERT_NO_FATAL_FAILURE(testing_support::lavoraDivisione(
+                    f, finestre[g].p, a.cella, a.cifre, g == sbaglia, conta, suggerimento,
+                    [&] { return lavagna(f); }, op));
                 eseguite += conta;
                 ASSERT_EQ(finestre[0].p.m.NumEseguite, eseguite) << op();
-                // Over: neither a digit nor a click answers any more.
-                const std::size_t suonati = suoni.size();
-                f.Cmd_Click(a.cifre.back() - '0');
-                f.TxtDividendo_Click(a.cella);
-                ASSERT_TRUE(suoni.size() == suonati && !f.Frame1.enabled && m.NumErrori == errori) << op();
                 std::string scritti = riga(f.TxtQuoziente) + ":" + riga(f.txtResto(s->passi));
                 std::erase(scritti, '.');
                 ASSERT_EQ(scritti, veri);

@@ -81,6 +81,13 @@ inline std::string segni(const FrmDivEstesa& f) {
     return riga(f.RP3, riga(f.RP2, riga(f.RP1, riga(f.RP0) + "|") + "|") + "|");
 }
 
+// Where a control stands, in twips: "name left,top,width,height" (a line: "name x1,y1,x2,y2").
+inline std::string posto(const forms::Control& c) {
+    const bool linea = c.kind() == forms::ControlKind::Line;
+    return c.name() + " " + std::to_string(c.left) + "," + std::to_string(c.top) + "," +
+           std::to_string(linea ? c.x2 : c.width) + "," + std::to_string(linea ? c.y2 : c.height);
+}
+
 struct Finestra : testing_support::FinestraDivisione<FrmDivEstesa> {
     Finestra() : FinestraDivisione("frmDivEstesa") {}
 };

@@ -90,3 +90,86 @@ TEST(DivEstesaSolverSweep, EveryAcceptedPairIsWorkedAsOnPaper) {
 }
 
 } // namespace
+
+namespace {
+
+// Whether a hint's sum holds: "a:b=c" (c is how many times b goes into a), "axb=c",
+// "axb+c (che riportavo) =d" and "a-b=c", blanks ignored. A line with no sum holds.
+bool contoGiusto(std::string s) {
+    std::erase(s, ' ');
+    if (const auto p = s.find("(cheriportavo)"); p != std::string::npos) s.erase(p, 14);
+    const auto uguale = s.find('=');
+    const auto op = s.find_first_of(":x-");
+    if (uguale == std::string::npos || op == std::string::npos || op > uguale) return true;
+    const auto numero = [&](std::size_t da, std::size_t a) { return std::stoi(s.substr(da, a - da)); };
+    const auto piu = s.find('+');
+    const int x = numero(0, op), y = numero(op + 1, std::min(piu, uguale)), z = numero(uguale + 1, s.size());
+    const int riporto = piu < uguale ? numero(piu + 1, uguale) : 0;
+    switch (s[op]) {
+    case ':':
+        return z == x / y;
+    case 'x':
+        return z == x * y + riporto;
+    default:
+        return z == x - y;
+    }
+}
+
+// The digit a hint asks for: after "Scrivi " or "...e ", blanks skipped.
+char cifraSuggerita(const std::string& s) {
+    for (const char* inizio : {"Scrivi ", "...e "})
+        if (s.rfind(inizio, 0) == 0) {
+            const auto p = s.find_first_not_of(' ', std::string(inizio).size());
+            return p == std::string::npos ? '?' : s[p];
+        }
+    return '?';
+}
+
+// Every accepted pair, in a plain window and in a guided one, by a child who never errs: each digit
+// goes into the cell the child sees marked and is accepted, the division ends on the last one and
+// counts only in the plain window; guided, every hint names the digit to write next and every sum
+// in a hint holds. Where the dividend is a multiple of 7 one of the windows (taking turns) first
+// tries every wrong answer: counted once each only in the plain window, and only when the operation
+// was not repeated; the same cell is asked again. The pairs are split by dividend into parts that
+// run side by side.
+class DivEstesaSweep : public testing::TestWithParam<int> {};
+
+TEST_P(DivEstesaSweep, EveryAcceptedPairIsWorkedThroughInBothModes) {
+    constexpr int kParti = 8;
+    const int da = GetParam() == 0 ? 1 : 100 + (9900 * GetParam()) / kParti,
+              a = 100 + (9900 * (GetParam() + 1)) / kParti;
+    Finestra finestre[2];
+    for (int g = 0; g < 2; ++g)
+        finestre[g].apri(app::DaTe).Check2.checked = g == 1;
+    int eseguite = 0;
+    for (int dividendo = da; dividendo < a; ++dividendo) {
+        for (int divisore = 1; divisore <= 99 && divisore <= dividendo; ++divisore) {
+            const auto op = [&] { return std::to_string(dividendo) + ":" + std::to_string(divisore) + " "; };
+            const AMano m = aMano(dividendo, divisore);
+            const int sbaglia = dividendo % 7 != 0 ? -1 : dividendo / 7 % 2; // the window that errs
+            const bool ripeti = sbaglia == 0 && divisore % 2 == 0;
+            for (int g = 0; g < 2; ++g) {
+                FrmDivEstesa& f = *finestre[g].finestra;
+                testing_support::imposta(f, finestre[g].p, dividendo, divisore, g == 0 && ripeti);
+                const bool conta = g == 0 && !ripeti;
+                // Guided, the hint names the digit to write next and its sum holds.
+                const auto suggerimenti = [&](std::size_t e, char giusta) {
+                    ASSERT_TRUE(g == 0 || (cifraSuggerita(f.lblScrivi.text) == giusta &&
+                                           contoGiusto(f.LblRisultato.text)))
+                        << op() << e << " " << f.LblRisultato.text << " | " << f.lblScrivi.text;
+                };
+                ASSERT_NO_FATAL_FAILURE(testing_support::lavoraDivisione(
+                    f, finestre[g].p, m.cella, m.cifre, g == sbaglia, conta, suggerimenti,
+                    [&] { return lavagna(f); }, op));
+                eseguite += conta;
+                ASSERT_EQ(finestre[0].p.m.NumEseguite, eseguite) << op();
+                ASSERT_EQ(lavagna(f), m.lavagna) << op();
+            }
+        }
+    }
+    EXPECT_EQ(finestre[0].finestra->lblErrori.text, app::numeroTesto(finestre[0].p.m.NumErrori));
+}
+
+INSTANTIATE_TEST_SUITE_P(Parti, DivEstesaSweep, testing::Range(0, 8));
+
+} // namespace
