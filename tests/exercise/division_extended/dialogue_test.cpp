@@ -44,6 +44,12 @@ TEST(DivEstesaSuggerimenti, EachStepSaysWhatComesNextAndMarksItsBorrows) {
           " 6-3= 3|Scrivi  3"}, ". 610.|....|....|.... egge eeee eeee eeee"},
         {370, 42, false, {"Clicca sulla cifra scelta.", Q + "uao!", P + "uao!", "Bravo|uaoo!", "Bravo|uaoo!",
           R + "uaoo!", "Bravo|uao!"}, N + "eeee eeee eeee eeee"},
+        // The exclamations of every kind of product, in every step.
+        {92, 13, false, {"Clicca sulla cifra scelta.", Q + "uao!", P + "uao!", "Bravo|uao!", R + "uaoo!"},
+         N + "eeee eeee eeee eeee"},
+        {9999, 2, false, {"Clicca sulla cifra scelta.", Q + "uao!", P + "uao!", R + "uao!", BT + "uaoo!",
+          Q + "uao!", P + "uao!", "Bravo|uaoo!", R + "uao!", BT + "uaoo!", Q + "uaoo!", P + "uao!", "Bravo|uao!",
+          R + "uao!", BT + "uaoo!", Q + "uao!", P + "uao!", "Bravo|uaoo!", R + "uao!"}, N + "eeee eeee eeee eeee"},
         {92, 13, true, {"Clicca sulla seconda cifra.", " 92: 13= 7|Scrivi  7", " 7x3= 21|Scrivi 1 (e riporta  2)",
           " 7x1+ 2 (che riportavo) = 9|Scrivi 9", " 2-1= 1|Scrivi  1"}, N + "eeee eeee eeee eeee"},
         // The units borrow; the tens column of a two-digit remainder.
