@@ -3,8 +3,6 @@
 #include "app/FrmStart.h"
 
 #include <array>
-#include <cstdio>
-#include <deque>
 #include <tuple>
 #include <vector>
 
@@ -16,198 +14,134 @@ const char* const kDomanda =
     "+++-1eeeee|Quante cifre del dividendo devo considerare ?|Clicca sulla cifra scelta.|";
 
 // The four bars: "x1-x2@y" where shown, "-" where hidden.
-std::string barre(FrmDivEstesa& f) {
+std::string barre(const FrmDivEstesa& f) {
     std::string s;
-    for (int k = 1; k <= 4; ++k) {
-        const forms::Control& l = f.Line(k);
-        s += l.visible ? std::to_string(l.left) + "-" + std::to_string(l.x2) + "@" + std::to_string(l.top) +
-                             (l.y2 == l.top ? "" : "!")
-                       : "-";
-        s += k < 4 ? " " : "";
-    }
+    for (const forms::Control* l : {&f.Line1, &f.Line2, &f.Line3, &f.Line4})
+        s += (l->visible ? std::to_string(l->left) + "-" + std::to_string(l->x2) + "@" + std::to_string(l->y2)
+                         : "-") +
+             (l != &f.Line4 ? " " : "");
     return s;
 }
 
-// No digit on the board, no bar and no question open.
+// No digit on the board, no bar, no question open.
 void vuota(const FrmDivEstesa& f) {
     for (const forms::Control* c : f.controls())
         EXPECT_TRUE(c->kind() != forms::ControlKind::Cell || c->text.empty()) << c->name();
-    EXPECT_EQ(barre(const_cast<FrmDivEstesa&>(f)), "- - - -");
+    EXPECT_EQ(barre(f), "- - - -");
     EXPECT_EQ(f.TastierinoAttivo + f.FaseQuoziente + f.FaseProdotto + f.FaseResto + f.FaseTrasferimento, 0);
     EXPECT_EQ(f.Cliccabile, (std::array<int, 6>{}));
 }
 
-// Where everything stands, in twips: left, top, width, height.
-TEST(DivEstesaSetUp, LaysItsWindowOutAsDrawn) {
+// Where everything stands, in twips (left, top, width, height; a line's two ends), and how it looks.
+TEST(DivEstesaSetUp, LaysItsWindowOutAsDrawnAndLoadsForEitherChooser) {
     Finestra w;
     FrmDivEstesa& f = w.apri(app::DaTe);
     // clang-format off
-    const char* const posti[] = {
-        "Label5 240,-120,5955,675", "Label1 1320,540,1995,555", "Label2 3300,540,1995,555",
-        "txtFattori(0) 2040,1140,1035,405", "txtFattori(1) 3960,1140,1035,405",
-        "CmbDividendo 2040,1140,615,315", "CmbDivisore 3960,1140,615,315",
-        "mano(0) 1380,1080,384,384", "mano(1) 3300,1080,384,384", "Check2 5700,900,1395,375",
-        "CmdInserisci 5700,1440,1395,495", "cmdStampa 7620,1380,1395,495", "CmdRipeti 5700,5100,1395,495",
-        "CmdEnd 7620,5100,1395,495", "Frame1 7320,2100,1935,2655", "Cmd_7 120,240,495,495",
-        "Cmd_5 720,840,495,495", "Cmd_3 1320,1440,495,495", "Cmd_0 120,2040,495,495",
-        "CmdAiuto 720,2040,1095,495", "backspace 8040,4140,1095,495", "Shape1 7320,180,1935,975",
-        "Line5 7320,660,9240,660", "Label6 7380,180,1155,435", "lblFatte 8640,180,495,435",
-        "Label7 7380,660,1035,435", "lblErrori 8640,660,495,435", "Image1 900,3840,900,855",
-        "Image4 900,3840,900,855", "lblUao 600,4800,1515,615", "LblRisultato 60,5700,9195,435",
-        "lblScrivi 60,6180,9195,375",
-        // The board: column c at 1800 + 480 (c - 1); remainder row k and its marks k - 1 columns
-        // right, product row k (from the second) k - 2.
-        "txtCappello(1) 1800,1620,480,315", "RP0(4) 3240,1980,495,225", "TxtDividendo(1) 1800,2160,495,285",
-        "TxtDividendo(4) 3240,2160,495,285", "TxtDividendo(5) 3240,2160,495,285", "Label3 3720,2100,255,375",
-        "TxtDivisore 3960,2160,615,375", "Label4 4680,2100,375,375", "TxtQuoziente(1) 5160,2160,375,375",
-        "TxtQuoziente(4) 6240,2160,375,375", "txtMolt1(1) 1800,2415,495,285", "RP1(2) 2280,2775,495,225",
-        "txtResto1(3) 2760,2955,495,285", "txtMolt2(1) 1800,3255,495,285", "RP2(1) 2280,3660,495,225",
-        "txtResto2(1) 2280,3840,495,285", "txtMolt3(1) 2280,4095,495,285", "RP3(1) 2760,4500,495,225",
-        "txtResto3(1) 2760,4680,495,285", "txtMolt4(4) 4200,4935,495,285", "txtResto4(1) 3240,5340,495,285",
-        "Line1 1800,2760,2280,2760", "Line2 2280,3600,2760,3600", "Line3 2700,4440,3180,4440",
-        "Line4 3180,5280,3660,5280"};
-    // clang-format on
-    for (const std::string atteso : posti) {
+    for (const std::string atteso : {"Label5 240,-120,5955,675", "Label1 1320,540,1995,555", "Label2 3300,540,1995,555",
+            "txtFattori(0) 2040,1140,1035,405", "txtFattori(1) 3960,1140,1035,405", "CmbDividendo 2040,1140,615,315",
+            "CmbDivisore 3960,1140,615,315", "mano(0) 1380,1080,384,384", "mano(1) 3300,1080,384,384",
+            "Check2 5700,900,1395,375", "CmdInserisci 5700,1440,1395,495", "cmdStampa 7620,1380,1395,495",
+            "CmdRipeti 5700,5100,1395,495", "CmdEnd 7620,5100,1395,495", "Frame1 7320,2100,1935,2655",
+            "Cmd_5 720,840,495,495", "CmdAiuto 720,2040,1095,495", "backspace 8040,4140,1095,495", "Shape1 7320,180,1935,975",
+            "Line5 7320,660,9240,660", "Label6 7380,180,1155,435", "lblFatte 8640,180,495,435", "Label7 7380,660,1035,435",
+            "lblErrori 8640,660,495,435", "Image4 900,3840,900,855", "lblUao 600,4800,1515,615",
+            "LblRisultato 60,5700,9195,435", "lblScrivi 60,6180,9195,375",
+            // The board: column c at 1800 + 480 (c - 1); remainder row k and its marks k - 1 columns right,
+            // product row k (from the second) k - 2.
+            "txtCappello(1) 1800,1620,480,315", "RP0(4) 3240,1980,495,225", "TxtDividendo(1) 1800,2160,495,285",
+            "TxtDividendo(5) 3240,2160,495,285", "Label3 3720,2100,255,375", "TxtDivisore 3960,2160,615,375",
+            "Label4 4680,2100,375,375", "TxtQuoziente(4) 6240,2160,375,375", "txtMolt1(1) 1800,2415,495,285",
+            "RP1(2) 2280,2775,495,225", "txtResto1(3) 2760,2955,495,285", "txtMolt2(1) 1800,3255,495,285",
+            "RP2(1) 2280,3660,495,225", "txtResto2(1) 2280,3840,495,285", "txtMolt3(1) 2280,4095,495,285",
+            "RP3(1) 2760,4500,495,225", "txtResto3(1) 2760,4680,495,285", "txtMolt4(4) 4200,4935,495,285",
+            "txtResto4(1) 3240,5340,495,285", "Line1 1800,2760,2280,2760", "Line2 2280,3600,2760,3600",
+            "Line3 2700,4440,3180,4440", "Line4 3180,5280,3660,5280"}) {
         const forms::Control* c = f.find(atteso.substr(0, atteso.find(' ')));
-        ASSERT_NE(c, nullptr) << atteso;
-        EXPECT_EQ(posto(*c), atteso);
+        ASSERT_TRUE(c && posto(*c) == atteso) << atteso;
     }
-    EXPECT_EQ(f.caption + "|" + f.Label5.text + "|" + std::to_string(f.width) + "x" +
-                  std::to_string(f.height),
-              "Divisione Estesa|Divisione estesa|9504x6816");
-    // Fonts: the cells are small and bold, blue where the child writes; the marks small and red.
-    const std::tuple<const forms::Control*, const char*> fonti[] = {
-        {&f.TxtDividendo[1], "Comic Sans MS 9.6 b 000000"}, {&f.txtMolt2[1], "Comic Sans MS 9.6 b 0000c0"},
-        {&f.txtCappello[1], "Comic Sans MS 9.6 - 000000"},  {&f.RP2[1], "MS Sans Serif 7.8 b ff0000"},
-        {&f.Label3, "Comic Sans MS 14.4 b 000000"},         {&f.LblRisultato, "Comic Sans MS 14.4 b ff0000"},
-        {&f.TxtQuoziente[1], "Comic Sans MS 9.6 b 0000c0"}};
-    for (const auto& [c, atteso] : fonti) {
-        char colore[8];
-        std::snprintf(colore, sizeof colore, "%06x", c->foreColor);
-        std::string punti = std::to_string(c->font.points);
-        punti.erase(punti.find_last_not_of('0') + 1);
-        EXPECT_EQ(c->font.family + " " + punti + (c->font.bold ? " b " : " - ") + colore, atteso)
-            << c->name();
-    }
-}
-
-TEST(DivEstesaSetUp, LoadsForEitherChooser) {
-    // clang-format off
-    const std::tuple<int, const char*, const char*> casi[] = {
-        {app::DaTe, "+--+2ggggg|Ciao||", "     Clicca e scrivi     (max 4 cifre)|     Clicca e scrivi     (max 2 cifre)"},
-        {app::DalComputer, "----2ggggg|Ciao||", "                     N° cifre dividendo|                      N° cifre divisore"}};
+    // Small bold digits, blue where the child writes; the marks small and red; not-bold marks over the dividend.
+    std::string fonti;
+    for (const forms::Control* c : {&f.TxtDividendo[1], &f.txtMolt2[1], &f.TxtQuoziente[1], &f.txtCappello[1],
+                                    &f.RP2[1], &f.Label3, &f.LblRisultato})
+        fonti += c->font.family + " " + std::to_string(int(c->font.points * 10)) + (c->font.bold ? "b " : " ") +
+                 std::to_string(c->foreColor) + "|";
+    EXPECT_EQ(fonti, "Comic Sans MS 96b 0|Comic Sans MS 96b 192|Comic Sans MS 96b 192|Comic Sans MS 96 0|"
+                     "MS Sans Serif 78b 16711680|Comic Sans MS 144b 0|Comic Sans MS 144b 16711680|");
     // clang-format on
-    for (const auto& [chi, atteso, didascalie] : casi) {
-        Finestra w;
-        FrmDivEstesa& f = w.apri(chi);
-        EXPECT_EQ(stato(f), atteso);
-        EXPECT_EQ(f.Label1.text + "|" + f.Label2.text, didascalie);
-        EXPECT_EQ(f.lblFatte.text + f.lblErrori.text, " 0 0");
-        EXPECT_EQ(f.CmbDividendo.listText() + f.CmbDivisore.listText(), chi == app::DaTe ? "" : "11");
-        EXPECT_EQ(w.p.sound.played, std::vector<int>{});
-        vuota(f);
-    }
-    // The start window's button opens it.
-    Finestra w;
-    app::FrmStart& start = w.p.open<app::FrmStart>("frmStart");
+    EXPECT_EQ(f.caption + "|" + std::to_string(f.width) + "x" + std::to_string(f.height) + "|" + stato(f) +
+                  "|" + f.Label5.text + "|" + f.Label1.text + "|" + f.lblFatte.text + f.lblErrori.text,
+              "Divisione Estesa|9504x6816|+--+2ggggg|Ciao|||Divisione estesa|     Clicca e scrivi     (max 4 "
+              "cifre)| 0 0");
+    vuota(f);
+    Finestra c;
+    const FrmDivEstesa& g = c.apri(app::DalComputer);
+    EXPECT_EQ(stato(g) + g.Label2.text + g.CmbDivisore.listText(),
+              "----2ggggg|Ciao||                      N° cifre divisore1");
+    // The start window's button opens it, with sound 106.
+    testing_support::Program p;
+    app::FrmStart& start = p.open<app::FrmStart>("frmStart");
     start.show();
     start.cmdTe_MouseDown();
-    w.p.sound.played.clear();
-    ASSERT_TRUE(w.p.click(start, "cmdDivisione1"));
-    EXPECT_TRUE(w.p.forms.load("frmDivEstesa").isVisible());
-    EXPECT_EQ(w.p.sound.played, std::vector<int>{app::SuonoApertura});
+    p.sound.played.clear();
+    ASSERT_TRUE(p.click(start, "cmdDivisione1"));
+    EXPECT_TRUE(p.forms.load("frmDivEstesa").isVisible());
+    EXPECT_EQ(p.sound.played, std::vector<int>{app::SuonoApertura});
 }
 
-// Typed operands, refused or accepted, and the computer's choice of lengths: the window at a glance,
-// the dividend cells, the divisor and the entry boxes, and the sounds. A refused choice leaves the
-// keypad off; on every refusal neither "Soluzione", "Ripeti" nor the ten digits change anything.
+// Over an operation under way, typed operands refused or accepted, and the computer's choice of
+// lengths: the window at a glance, the dividend, the divisor and the entry boxes, the sounds. Every
+// set-up, repetition and solution says "ready" (105) once, in either mode. On every refusal neither
+// "Soluzione", "Ripeti" nor the ten digits change anything: a refused choice leaves the keypad off.
 TEST(DivEstesaSetUp, RefusesWhatCannotBeDividedAndSetsUpTheRest) {
-    const std::string no = "+--+2ggggg|||", nessuno = "----2eeeee|||";
-    struct Caso {
-        const char* azione;
-        std::string stato, lavagna;
-        std::vector<int> suoni;
-    };
-    const int P = app::SuonoPronto;
+    const std::string no = "+--+2ggggg|||/.... ", si = std::string(kDomanda) + "/";
     // clang-format off
-    const Caso casi[] = {
-        {"0:5", no, ".... 0:5", {}}, {":5", no, ".... :5", {}}, {"5:12", no, ".... 5:12", {}},
-        {"1:9", no, ".... 1:9", {}}, {"12:0", no, ".... 12:0", {}}, {"12:", no, ".... 12:", {}},
-        {"0045:05", kDomanda, "45..5 :", {P}}, {"7:7", kDomanda, "7...7 :", {P}},
-        {"98765:123", kDomanda, "987612 :", {P}}, // the entry boxes take four and two digits
+    const std::pair<const char*, std::string> casi[] = {
+        {"0:5", no + "0:5"}, {":5", no + ":5"}, {"5:12", no + "5:12"}, {"1:9", no + "1:9"}, {"12:0", no + "12:0"},
+        {"12:", no + "12:"}, {"0045:05", si + "45..5 :"}, {"98765:123", si + "987612 :"}, // four and two digits
+        {"7:7", "+++-1eeeee|Quante cifre del dividendo devo considerare ?|Clicca sulla prima cifra.|/7...7 :"},
         // The computer's lengths: a one-digit dividend with a two-digit divisor is refused.
-        {"1/2", nessuno, ".... :", {}}, {"1/1", kDomanda, "8...8 :", {P}}, {"4/2", kDomanda, "945399 :", {P}}};
+        {"1/2", "----2eeeee|||/.... :"}, {"1/1", si + "8...8 :"}, {"4/2", si + "945399 :"}};
     // clang-format on
-    for (const Caso& c : casi) {
-        const std::string a = c.azione;
-        const bool computer = a.find('/') != std::string::npos;
+    for (const auto& [azione, atteso] : casi) {
+        const std::string a = azione;
+        const bool computer = a[1] == '/', accettato = atteso[5] == 'e' && atteso[11] != '|',
+                   guidato = a == "7:7";
         Finestra w;
         FrmDivEstesa& f = w.apri(computer ? app::DalComputer : app::DaTe);
         SCOPED_TRACE(a);
-        // An operation under way first, worked into its second step.
-        f.Check2.checked = false;
         w.p.random.script = {945, 7};
         if (computer) {
-            ASSERT_TRUE(w.p.click(f, "CmdInserisci"));
-        } else {
-            w.scrivi("945", "7", false);
-        }
-        ASSERT_TRUE(w.clicca(1));
-        if (computer) {
+            f.Check2.checked = false;
+            ASSERT_TRUE(w.p.click(f, "CmdInserisci") && w.clicca(1));
             f.CmbDividendo.listIndex = a[0] - '1';
             f.CmbDivisore.listIndex = a[2] - '1';
-            w.p.random.script = a == "4/2" ? std::deque<int>{9453, 99} : std::deque<int>{8, 8};
+            w.p.random.script = {a == "4/2" ? 9453 : 8, a == "4/2" ? 99 : 8};
         } else {
-            w.scrivi(a.substr(0, a.find(':')), a.substr(a.find(':') + 1), false, false);
+            w.scrivi("945", "7", guidato);
+            ASSERT_TRUE(w.clicca(1));
+            w.scrivi(a.substr(0, a.find(':')), a.substr(a.find(':') + 1), guidato, false);
         }
-        w.p.sound.played.clear();
-        ASSERT_TRUE(w.p.click(f, "CmdInserisci"));
         const auto vedi = [&] {
             return stato(f) + "/" + riga(f.TxtDividendo) + f.TxtDivisore.text + " " + f.txtFattori[0].text +
                    ":" + f.txtFattori[1].text;
         };
-        EXPECT_EQ(vedi(), c.stato + "/" + c.lavagna);
-        EXPECT_EQ(w.p.sound.played, c.suoni);
-        if (c.stato == kDomanda) continue;
-        vuota(f);
-        EXPECT_EQ(f.Divisore, computer ? 0 : f.Divisore); // no operation stands
-        const std::string prima = vedi();
         const int errori = w.p.m.NumErrori;
-        for (int d = 0; d <= 9 && computer; ++d)
-            w.p.click(f, "Cmd_" + std::to_string(d));
-        w.p.event([&] { f.CmdAiuto_Click(); });
-        w.p.event([&] { f.CmdRipeti_Click(); });
-        EXPECT_EQ(vedi(), prima);
-        EXPECT_EQ(w.p.sound.played, c.suoni);
+        // Set up, repeated, solved and repeated: "ready" once each time.
+        for (const char* bottone : {"CmdInserisci", "CmdRipeti", "CmdAiuto", "CmdRipeti"}) {
+            w.p.sound.played.clear();
+            w.p.event([&] { f.find(bottone)->onClick(); });
+            if (std::string(bottone) == "CmdInserisci") {
+                EXPECT_EQ(vedi(), atteso);
+            }
+            EXPECT_EQ(w.p.sound.played, accettato ? std::vector<int>{app::SuonoPronto} : std::vector<int>{})
+                << bottone;
+            for (int d = 0; d <= 9 && computer && !accettato; ++d)
+                w.p.click(f, "Cmd_" + std::to_string(d));
+        }
+        if (accettato) continue;
+        EXPECT_EQ(vedi(), atteso);
         EXPECT_EQ(w.p.m.NumErrori, errori);
         vuota(f);
-    }
-}
-
-// Set up, repeated and solved: sound 105 once each time in either mode; the first question asked
-// with the dividend's digits to click; "Ripeti" neither counts nor greys the keypad.
-TEST(DivEstesaSetUp, EachSetUpSaysReadyOnceAndAsksTheFirstQuestion) {
-    for (const bool guidato : {false, true}) {
-        Finestra w;
-        FrmDivEstesa& f = w.apri(app::DaTe);
-        SCOPED_TRACE(guidato);
-        w.scrivi("1300", "93", guidato);
-        const std::string domanda = guidato
-                                        ? "+++-1eeeee|Quante cifre del dividendo devo considerare ?|Clicca "
-                                          "sulla terza cifra.|"
-                                        : kDomanda;
-        EXPECT_EQ(stato(f), domanda);
-        EXPECT_EQ(f.Cliccabile, (std::array<int, 6>{0, 1, 1, 1, 1, 0}));
-        EXPECT_EQ(w.p.m.DaContare, 1);
-        for (const char* bottone : {"CmdRipeti", "CmdAiuto", "CmdRipeti"}) {
-            w.p.sound.played.clear();
-            ASSERT_TRUE(w.p.click(f, bottone));
-            EXPECT_EQ(w.p.sound.played, std::vector<int>{app::SuonoPronto}) << bottone;
-        }
-        EXPECT_EQ(stato(f), "+++-1eeeeg" + domanda.substr(10));
-        EXPECT_EQ(w.p.m.DaContare, 0);
-        EXPECT_EQ(lavagna(f) + segni(f) + barre(f),
-                  ".... .... ..../.... ..../.... ..../.... ..../........|....|....|....- - - -");
     }
 }
 
