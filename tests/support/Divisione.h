@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace testing_support {
+namespace testing_support::divisione {
+
+// Rows here read from the left, as the division windows number them.
 
 // A row's cells 1..4, '.' for an empty one, after s.
 inline std::string riga(const forms::ControlArray& r, std::string s = "") {
@@ -33,7 +35,7 @@ template <class W> std::string stato(const W& f) {
 
 // A division window, opened from the start window's choice and worked through its controls.
 template <class W> struct FinestraDivisione {
-    Program p;
+    testing_support::Program p;
     W* finestra = nullptr;
     std::string nome;
 
@@ -91,7 +93,7 @@ template <class W> struct FinestraDivisione {
 
 // Sets dividendo : divisore up in f with typed operands, straight through the handlers (the
 // sweeps are long), and repeats it when asked; sounds heard so far are forgotten.
-template <class W> void imposta(W& f, Program& p, int dividendo, int divisore, bool ripeti) {
+template <class W> void imposta(W& f, testing_support::Program& p, int dividendo, int divisore, bool ripeti) {
     p.sound.played.clear();
     f.txtFattori[0].text = std::to_string(dividendo);
     f.txtFattori[1].text = std::to_string(divisore);
@@ -107,8 +109,8 @@ template <class W> void imposta(W& f, Program& p, int dividendo, int divisore, b
 // tavola() is the board at a glance; op() names the division in a failure. Ends on "Bravissimo",
 // after which nothing answers any more.
 template <class W, class Controlli, class Tavola, class Op>
-void lavoraDivisione(W& f, Program& p, int cella, const std::string& cifre, bool sbaglia, bool conta,
-                     Controlli&& controlli, Tavola&& tavola, Op&& op) {
+void lavoraDivisione(W& f, testing_support::Program& p, int cella, const std::string& cifre, bool sbaglia,
+                     bool conta, Controlli&& controlli, Tavola&& tavola, Op&& op) {
     std::vector<int>& suoni = p.sound.played;
     int errori = p.m.NumErrori;
     const auto sbagliata = [&] {
@@ -150,4 +152,4 @@ void lavoraDivisione(W& f, Program& p, int cella, const std::string& cifre, bool
     ASSERT_TRUE(suoni.size() == suonati && !f.Frame1.enabled && p.m.NumErrori == errori) << op();
 }
 
-} // namespace testing_support
+} // namespace testing_support::divisione

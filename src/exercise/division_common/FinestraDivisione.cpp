@@ -40,7 +40,7 @@ Configurazione FinestraDivisione::configurazione(const std::string& nome, const 
 }
 
 FinestraDivisione::FinestraDivisione(app::Module1& m, const Configurazione& config)
-    : FinestraEsercizio(m, config), CmbDividendo(lista(0)), CmbDivisore(lista(1)), Label1(*didascalie[0]),
+    : FinestraInserisci(m, config), CmbDividendo(lista(0)), CmbDivisore(lista(1)), Label1(*didascalie[0]),
       Label2(*didascalie[1]) {
     // Where both division windows have them; the template lays its controls out as the
     // addition window has them, and each division window places the rest.
@@ -154,8 +154,7 @@ void FinestraDivisione::CmdInserisci_Click() {
         CifreDivisore = numeroCifre(Divisore);
         if (!dividendo || !divisore || Dividendo == 0 || Divisore == 0 || CifreDivisore > CifreDividendo ||
             Dividendo < Divisore) {
-            m_.ChiSceglie = DaTe;
-            setFocus(txtFattori[Casella]);
+            rifiutaOperandi();
             return;
         }
         backspace.visible = false; // uncovers the solution button
@@ -166,9 +165,7 @@ void FinestraDivisione::CmdInserisci_Click() {
         CifreDividendo = cifreScelte(0);
         CifreDivisore = cifreScelte(1);
         if (CifreDivisore > CifreDividendo) {
-            // Nothing was drawn and the board is empty: the keypad and its solution button
-            // have nothing to act on.
-            Frame1.enabled = false;
+            rifiutaOperandi();
             return;
         }
         const Limiti dividendo = limitiPerCifre(CifreDividendo);

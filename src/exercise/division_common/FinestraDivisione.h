@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercise/FinestraEsercizio.h"
+#include "exercise/FinestraInserisci.h"
 #include "exercise/division_common/LavagnaDivisione.h"
 #include "exercise/division_common/SoluzioneDivisione.h"
 
@@ -14,7 +14,7 @@ namespace exercise {
 // (which dividend digit ends the first partial dividend), the remainders, the digits
 // brought down and the end. Each window adds its board, its solver and the checks that
 // are its own.
-class FinestraDivisione : public FinestraEsercizio {
+class FinestraDivisione : public FinestraInserisci {
   public:
     FinestraDivisione(app::Module1& m, const Configurazione& config);
 
@@ -24,8 +24,6 @@ class FinestraDivisione : public FinestraEsercizio {
                                          const std::string& separatore);
 
     // Both windows' names for the template's controls.
-    Control& CmdInserisci = Inserisci;
-    Control& CmdRipeti = Ripeti;
     Control& CmdAiuto = Soluzione;
     Control& Label6 = Eseguite;
     Control& Label7 = Errori;
@@ -55,14 +53,12 @@ class FinestraDivisione : public FinestraEsercizio {
     void txtFattori_Click(int index) override;
     void Cmb_DropDown(int row) override;
     void Check2_Click() override;
-    void CmdInserisci_Click();
-    void CmdRipeti_Click();
+    void CmdInserisci_Click() override;
+    void CmdRipeti_Click() override;
     void CmdAiuto_Click();
     void cmdStampa_Click() override;
     void TxtDividendo_Click(int index);
 
-    void CmdVai_Click() override { CmdInserisci_Click(); }
-    void CmdSomma_Click() override { CmdRipeti_Click(); }
     void CmdRisolvi_Click() override { CmdAiuto_Click(); }
 
   protected:

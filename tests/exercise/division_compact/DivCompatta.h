@@ -10,8 +10,8 @@
 namespace div_compatta_test {
 
 using exercise::FrmDivCompatta;
-using testing_support::riga;
-using testing_support::stato;
+using testing_support::divisione::riga;
+using testing_support::divisione::stato;
 
 // A division worked out by hand. cella: the dividend cell ending the first partial dividend;
 // cifre: the keypad digits of a child who never errs (each quotient digit, its remainder units
@@ -52,7 +52,7 @@ inline std::string lavagna(const FrmDivCompatta& f) {
 }
 
 // The window, opened from the start window's choice and worked through its controls.
-struct Finestra : testing_support::FinestraDivisione<FrmDivCompatta> {
+struct Finestra : testing_support::divisione::FinestraDivisione<FrmDivCompatta> {
     Finestra() : FinestraDivisione("frmDivCompatta") {}
 };
 

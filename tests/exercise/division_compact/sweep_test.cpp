@@ -66,7 +66,7 @@ TEST_P(DivCompattaSweep, EveryAcceptedPairIsSolvedAndWorkedThroughInBothModes) {
             const bool ripeti = sbaglia == 0 && divisore % 2 == 0;
             for (int g = 0; g < 2; ++g) {
                 FrmDivCompatta& f = *finestre[g].finestra;
-                testing_support::imposta(f, finestre[g].p, dividendo, divisore, g == 0 && ripeti);
+                testing_support::divisione::imposta(f, finestre[g].p, dividendo, divisore, g == 0 && ripeti);
                 const bool conta = g == 0 && !ripeti;
                 // Guided, the hint ends with the digit to write next.
                 const auto suggerimento = [&](std::size_t e, char giusta) {
@@ -74,7 +74,7 @@ TEST_P(DivCompattaSweep, EveryAcceptedPairIsSolvedAndWorkedThroughInBothModes) {
                                            f.lblScrivi.text.back() == giusta))
                         << op() << e << f.lblScrivi.text;
                 };
-                ASSERT_NO_FATAL_FAILURE(testing_support::lavoraDivisione(
+                ASSERT_NO_FATAL_FAILURE(testing_support::divisione::lavoraDivisione(
                     f, finestre[g].p, a.cella, a.cifre, g == sbaglia, conta, suggerimento,
                     [&] { return lavagna(f); }, op));
                 eseguite += conta;

@@ -9,8 +9,8 @@
 namespace div_estesa_test {
 
 using exercise::FrmDivEstesa;
-using testing_support::riga;
-using testing_support::stato;
+using testing_support::divisione::riga;
+using testing_support::divisione::stato;
 
 // One step of a long division worked on paper: the partial dividend, the quotient digit, the
 // product, the remainder, and the board column (1 = the dividend's first) of their units digits.
@@ -81,14 +81,7 @@ inline std::string segni(const FrmDivEstesa& f) {
     return riga(f.RP3, riga(f.RP2, riga(f.RP1, riga(f.RP0) + "|") + "|") + "|");
 }
 
-// Where a control stands, in twips: "name left,top,width,height" (a line: "name x1,y1,x2,y2").
-inline std::string posto(const forms::Control& c) {
-    const bool linea = c.kind() == forms::ControlKind::Line;
-    return c.name() + " " + std::to_string(c.left) + "," + std::to_string(c.top) + "," +
-           std::to_string(linea ? c.x2 : c.width) + "," + std::to_string(linea ? c.y2 : c.height);
-}
-
-struct Finestra : testing_support::FinestraDivisione<FrmDivEstesa> {
+struct Finestra : testing_support::divisione::FinestraDivisione<FrmDivEstesa> {
     Finestra() : FinestraDivisione("frmDivEstesa") {}
 };
 

@@ -1,5 +1,7 @@
 #include "DivEstesa.h"
 
+#include "support/Layout.h"
+
 #include <array>
 #include <map>
 #include <tuple>
@@ -99,7 +101,7 @@ TEST(DivEstesaSoluzione, ShowsTheWholeDivisionAtAnyPoint) {
                                                                     f.Line3.visible + f.Line4.visible;
                 EXPECT_EQ(lavagna(f) + " " + segni(f) + " " + std::to_string(barreMostrate),
                           a.lavagna + " " + marchi + " " + std::to_string(barre));
-                EXPECT_EQ(w.p.sound.played, std::vector<int>{app::SuonoPronto});
+                EXPECT_EQ(w.p.sound.played, std::vector<int>{105});
                 // Nothing answers now, and nothing more is counted.
                 w.clicca(a.cella);
                 EXPECT_FALSE(w.premi(a.cifre[0]));
@@ -147,20 +149,17 @@ TEST(DivEstesaStampa, PrintsTheBoardAsItStandsWithItsMarksAndFourBars) {
     stampa(w);
     EXPECT_EQ(w.p.printer.pages.size(), 3u);
     const auto& layout = w.p.forms.get<exercise::FrmDivEstesaBis>("frmDivEstesa_bis");
-    std::string posti =
-        layout.caption + " " + std::to_string(layout.width) + "x" + std::to_string(layout.height);
-    for (const char* nome :
-         {"txtCappello(1)", "TxtDividendo(4)", "txtMolt2(1)", "RP2(1)", "txtResto4(1)", "Label3",
-          "TxtDivisore", "TxtQuoziente(2)", "Line1", "Line2", "Line3", "Line4"}) {
-        const forms::Control& c = *layout.find(nome);
-        posti += "|" + posto(c) + (c.visible ? "" : " hidden") + (c.backColor == 0xFFFFFF ? "" : " coloured");
-    }
+    EXPECT_EQ(layout.caption + " " + std::to_string(layout.width) + "x" + std::to_string(layout.height) +
+                  " " + testing_support::shown(layout, "Line1 Line2 Line3 Line4 TxtDividendo(5)"),
+              "Form1 9480x6792 Line1 Line2 Line3 Line4");
     // clang-format off
-    EXPECT_EQ(posti, "Form1 9480x6792|txtCappello(1) 2880,1320,480,315|TxtDividendo(4) 4320,1860,495,285|"
-        "txtMolt2(1) 2880,2955,495,285|RP2(1) 3360,3360,495,225|txtResto4(1) 4320,5040,495,285|Label3 4800,1800,255,375|"
-        "TxtDivisore 5040,1860,615,375|TxtQuoziente(2) 6600,1860,375,375|Line1 2760,2460,4200,2460|"
-        "Line2 2880,3300,4920,3300|Line3 3360,4140,5400,4140|Line4 3720,4980,5880,4980");
+    EXPECT_EQ(testing_support::misplaced(layout, "txtCappello(1) 2880,1320,480,315|TxtDividendo(1) 2880,1860,495,285 7|"
+        "txtMolt2(1) 2880,2955,495,285|RP2(1) 3360,3360,495,225|txtResto4(1) 4320,5040,495,285|Label3 4800,1800,255,375 :|"
+        "TxtDivisore 5040,1860,615,375 7|TxtQuoziente(2) 6600,1860,375,375|Line1 2760,2460,4200,2460|"
+        "Line2 2880,3300,4920,3300|Line3 3360,4140,5400,4140|Line4 3720,4980,5880,4980"), "");
     // clang-format on
+    for (const forms::Control* c : layout.controls())
+        EXPECT_TRUE(c->kind() == forms::ControlKind::Line || c->backColor == 0xFFFFFF) << c->name();
     EXPECT_FALSE(layout.isVisible());
 }
 

@@ -67,14 +67,14 @@ TEST_P(DivEstesaSweep, EveryAcceptedPairIsSolvedAndWorkedThroughInBothModes) {
             const bool ripeti = sbaglia == 0 && divisore % 2 == 0;
             for (int g = 0; g < 2; ++g) {
                 FrmDivEstesa& f = *finestre[g].finestra;
-                testing_support::imposta(f, finestre[g].p, dividendo, divisore, g == 0 && ripeti);
+                testing_support::divisione::imposta(f, finestre[g].p, dividendo, divisore, g == 0 && ripeti);
                 const bool conta = g == 0 && !ripeti;
                 const auto suggerimenti = [&](std::size_t e, char giusta) {
                     ASSERT_TRUE(g == 0 || (cifraSuggerita(f.lblScrivi.text) == giusta &&
                                            contoGiusto(f.LblRisultato.text)))
                         << op() << e << " " << f.LblRisultato.text << " | " << f.lblScrivi.text;
                 };
-                ASSERT_NO_FATAL_FAILURE(testing_support::lavoraDivisione(
+                ASSERT_NO_FATAL_FAILURE(testing_support::divisione::lavoraDivisione(
                     f, finestre[g].p, m.cella, m.cifre, g == sbaglia, conta, suggerimenti,
                     [&] { return lavagna(f); }, op));
                 eseguite += conta;
