@@ -1,6 +1,5 @@
 #include "DivEstesa.h"
 
-#include "app/FrmStart.h"
 #include "support/Layout.h"
 
 #include <array>
@@ -74,15 +73,6 @@ TEST(DivEstesaSetUp, LaysItsWindowOutAsDrawnAndLoadsForEitherChooser) {
     const FrmDivEstesa& g = c.apri(app::DalComputer);
     EXPECT_EQ(stato(g) + g.Label2.text + g.CmbDivisore.listText(),
               "----2ggggg|Ciao||                      N° cifre divisore1");
-    // The start window's button opens it, with sound 106.
-    testing_support::Program p;
-    app::FrmStart& start = p.open<app::FrmStart>("frmStart");
-    start.show();
-    start.cmdTe_MouseDown();
-    p.sound.played.clear();
-    ASSERT_TRUE(p.click(start, "cmdDivisione1"));
-    EXPECT_TRUE(p.forms.load("frmDivEstesa").isVisible());
-    EXPECT_EQ(p.sound.played, std::vector<int>{106});
 }
 
 // Over an operation under way, typed operands refused or accepted, and the computer's choice of
