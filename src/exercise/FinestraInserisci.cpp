@@ -1,5 +1,7 @@
 #include "exercise/FinestraInserisci.h"
 
+#include "exercise/Numeri.h"
+
 namespace exercise {
 
 void FinestraInserisci::rifiutaOperandi() {
@@ -9,6 +11,23 @@ void FinestraInserisci::rifiutaOperandi() {
     } else {
         Frame1.enabled = false;
     }
+}
+
+bool FinestraInserisci::scegliCifre(int& cifrePrimo, int& cifreSecondo, long& minPrimo, long& maxPrimo,
+                                    long& minSecondo, long& maxSecondo) {
+    cifrePrimo = cifreScelte(0);
+    cifreSecondo = cifreScelte(1);
+    if (cifreSecondo > cifrePrimo) {
+        rifiutaOperandi();
+        return false;
+    }
+    const Limiti primo = limitiPerCifre(cifrePrimo);
+    const Limiti secondo = limitiPerCifre(cifreSecondo);
+    minPrimo = primo.min;
+    maxPrimo = primo.max;
+    minSecondo = secondo.min;
+    maxSecondo = secondo.max;
+    return true;
 }
 
 } // namespace exercise

@@ -25,6 +25,10 @@ class FinestraInserisci : public FinestraEsercizio {
     // where further digits are added; with drawn operands nothing was drawn, so the keypad
     // and its solution button, which would act on an empty board, are switched off.
     void rifiutaOperandi();
+    // Computer mode: the digits chosen in the two lists and the bounds of the operands they
+    // allow. A second operand longer than the first is refused as above, and gives false.
+    bool scegliCifre(int& cifrePrimo, int& cifreSecondo, long& minPrimo, long& maxPrimo, long& minSecondo,
+                     long& maxSecondo);
 };
 
 } // namespace exercise

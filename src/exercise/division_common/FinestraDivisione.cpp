@@ -162,18 +162,8 @@ void FinestraDivisione::CmdInserisci_Click() {
     }
     if (m_.ChiSceglie == DalComputer) {
         m_.ChiSceglieSalvato = DalComputer;
-        CifreDividendo = cifreScelte(0);
-        CifreDivisore = cifreScelte(1);
-        if (CifreDivisore > CifreDividendo) {
-            rifiutaOperandi();
+        if (!scegliCifre(CifreDividendo, CifreDivisore, MinDividendo, MaxDividendo, MinDivisore, MaxDivisore))
             return;
-        }
-        const Limiti dividendo = limitiPerCifre(CifreDividendo);
-        const Limiti divisore = limitiPerCifre(CifreDivisore);
-        MinDividendo = dividendo.min;
-        MaxDividendo = dividendo.max;
-        MinDivisore = divisore.min;
-        MaxDivisore = divisore.max;
         GeneraNumeri();
     }
     if (!operandiValidi()) return; // no choice of operands was made at all

@@ -99,18 +99,9 @@ void FrmSott1::CmdInserisci_Click() {
         Sottraendo = *sottraendo;
         backspace.visible = false; // uncovers the solution button
     } else if (m_.ChiSceglie == DalComputer) {
-        CifreMinuendo = cifreScelte(0);
-        CifreSottraendo = cifreScelte(1);
-        if (CifreSottraendo > CifreMinuendo) {
-            rifiutaOperandi();
+        if (!scegliCifre(CifreMinuendo, CifreSottraendo, MinMinuendo, MaxMinuendo, MinSottraendo,
+                         MaxSottraendo))
             return;
-        }
-        const Limiti minuendo = limitiPerCifre(CifreMinuendo);
-        const Limiti sottraendo = limitiPerCifre(CifreSottraendo);
-        MinMinuendo = minuendo.min;
-        MaxMinuendo = minuendo.max;
-        MinSottraendo = sottraendo.min;
-        MaxSottraendo = sottraendo.max;
         GeneraNumeri();
         // About one five-digit pair in twenty needs no borrow, so a few dozen draws do; the
         // bound only keeps a broken generator from holding the window.
