@@ -7,54 +7,43 @@
 
 namespace {
 
-QImage blank(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
-// Text laid out once is drawn where QPainter::drawText draws it, in every alignment,
-// wrapped or not.
+// Text laid out once is drawn where QPainter::drawText draws it, in every alignment, wrapped or
+// not, with leading (the serif font) or without.
 TEST(TextBlock, DrawsWhatDrawTextDraws) {
-    struct Case {
-        const char* text;
-        double points;
-        QSize box;
-        int flags;
-        const char* family = "Comic Sans MS";
-    };
-    const Case cases[] = {
-        {"7", 14.4, {60, 27}, Qt::AlignRight | Qt::AlignVCenter},
-        {"12", 14.4, {60, 27}, Qt::AlignRight | Qt::AlignVCenter},
-        {"Clicca e scrivi (max 4 cifre)", 9.6, {205, 17}, Qt::AlignHCenter | Qt::AlignTop},
-        {"Quante cifre del dividendo devo considerare ?", 18, {200, 90}, Qt::AlignHCenter | Qt::AlignTop},
-        {"Fatto", 20.4, {205, 41}, Qt::AlignHCenter | Qt::AlignTop},
-        {"Eseguite", 14.4, {77, 29}, Qt::AlignLeft | Qt::AlignTop},
-        {"3", 21.6, {41, 49}, Qt::AlignHCenter | Qt::AlignVCenter},
-        {"Tastierino numerico", 9, {120, 16}, Qt::AlignLeft | Qt::AlignVCenter},
+    const std::tuple<const char*, double, QSize, int, const char*> cases[] = {
+        {"7", 14.4, {60, 27}, Qt::AlignRight | Qt::AlignVCenter, "Comic Sans MS"},
+        {"12", 14.4, {60, 27}, Qt::AlignRight | Qt::AlignVCenter, "Comic Sans MS"},
+        {"Clicca e scrivi (max 4 cifre)", 9.6, {205, 17}, Qt::AlignHCenter | Qt::AlignTop, "Comic Sans MS"},
+        {"Quante cifre del dividendo devo considerare ?",
+         18,
+         {200, 90},
+         Qt::AlignHCenter | Qt::AlignTop,
+         "Comic Sans MS"},
+        {"Fatto", 20.4, {205, 41}, Qt::AlignHCenter | Qt::AlignTop, "Comic Sans MS"},
+        {"Eseguite", 14.4, {77, 29}, Qt::AlignLeft | Qt::AlignTop, "Comic Sans MS"},
+        {"3", 21.6, {41, 49}, Qt::AlignHCenter | Qt::AlignVCenter, "Comic Sans MS"},
+        {"Tastierino numerico", 9, {120, 16}, Qt::AlignLeft | Qt::AlignVCenter, "Comic Sans MS"},
         {"4", 21.6, {33, 27}, Qt::AlignHCenter | Qt::AlignVCenter, "Times New Roman"},
         {"1 2 3 4 5 6 7 8 9", 21.6, {60, 200}, Qt::AlignRight | Qt::AlignVCenter, "Times New Roman"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const auto& [text, points, size, flags, family] : cases) {
+        SCOPED_TRACE(text);
         forms::Font f;
-        f.points = c.points;
-        f.family = c.family;
+        f.points = points;
+        f.family = family;
         const QFont font = view::qfont(f);
-        const QRect box(QPoint(0, 0), c.box);
-        QImage expected = blank(c.box);
-        {
-            QPainter p(&expected);
-            p.setFont(font);
-            p.drawText(box, c.flags | Qt::TextWordWrap, QString::fromUtf8(c.text));
-        }
-        QImage drawn = blank(c.box);
-        {
-            QPainter p(&drawn);
-            view::TextBlock text;
-            text.set(QString::fromUtf8(c.text), font, box.width());
-            text.draw(p, box, c.flags);
-        }
+        const QRect box(QPoint(), size);
+        QImage expected(size, QImage::Format_RGB32), drawn(size, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        drawn.fill(Qt::white);
+        QPainter byQt(&expected), byBlock(&drawn);
+        byQt.setFont(font);
+        byQt.drawText(box, flags | Qt::TextWordWrap, QString::fromUtf8(text));
+        view::TextBlock block;
+        block.set(QString::fromUtf8(text), font, box.width());
+        block.draw(byBlock, box, flags);
+        byQt.end();
+        byBlock.end();
         EXPECT_TRUE(drawn == expected);
     }
 }
