@@ -34,9 +34,8 @@ struct OnScreen : ::testing::Test {
         return *f;
     }
 
-    testing_support::PracticeWindow& openPractice(int chi) {
-        return static_cast<testing_support::PracticeWindow&>(openWindow("frmProva", chi));
-    }
+    // "a b c": steps, or names, one after the other.
+    static QStringList words(const char* text) { return QString(text).split(' ', Qt::SkipEmptyParts); }
 
     static void flush() {
         for (int i = 0; i < 3; ++i)
@@ -58,7 +57,8 @@ struct OnScreen : ::testing::Test {
             auto* list = widget<QComboBox>(f, name);
             list->showPopup();
             list->hidePopup();
-            emit list->activated(std::stoi(t.substr(t.find('=') + 1)));
+            list->setCurrentIndex(std::stoi(t.substr(t.find('=') + 1))); // as a choice in the open list
+            emit list->activated(list->currentIndex());
         } else if (t[0] >= '0' && t[0] <= '9') {
             for (char d : t)
                 QTest::mouseClick(widget(f, "Cmd_" + std::string(1, d)), Qt::LeftButton);
