@@ -71,6 +71,8 @@ TEST(Add2, LoadsWithEveryControlInPlace) {
         EXPECT_EQ(w.caption + " " + std::to_string(w.width) + "x" + std::to_string(w.height) + " " +
                       std::to_string(w.Timer1.interval) + (w.topmost && !w.closeCommand ? " fixed" : ""),
                   "Addizione con 2 addendi 9504x6816 500 fixed");
+        w.Frame1.visible = false; // a frame hidden takes its keys with it
+        EXPECT_EQ(shown(w, "Frame1 Cmd_5 CmdRisolvi"), "");
     }
 }
 
@@ -182,7 +184,7 @@ TEST(Add2, PrintsTheBoardAsItStands) {
 }
 
 // From a window with 47 and 38 in its boxes (or its lists on "2" and two drawn pairs refused for
-// their carries), after the presses: print, "Ripeti" and the keypad on (+) or off (-), the boxes,
+// their carries), after the presses: print, "Ripeti" and the keypad's keys on (+) or off (-), the boxes,
 // the hands shown now and after each of two ticks if blinking (~), the board, the sounds.
 TEST(Add2, ButtonsBoxesHandsBoardAndSoundsAfterEachEvent) {
     const std::string vuota = " ..... ..... ..... .....", tua = " ..... ...47 ...38 .....",
@@ -226,7 +228,7 @@ TEST(Add2, ButtonsBoxesHandsBoardAndSoundsAfterEachEvent) {
         t.p.random.script = {85, 47, 85, 47, 85, 43};
         ASSERT_TRUE(t.premi(w, premi));
         std::string s;
-        for (const forms::Control* c : {&w.cmdStampa, &w.CmdSomma, &w.Frame1})
+        for (const forms::Control* c : {&w.cmdStampa, &w.CmdSomma, w.find("Cmd_5")})
             s += c->isEnabled() ? "+" : "-";
         s += " " + w.txtFattori[0].text + "/" + w.txtFattori[1].text + " " + shown(w, "mano(0) mano(1)");
         for (int tick = 0; tick < 2 && w.Timer1.enabled; ++tick) {
