@@ -13,22 +13,25 @@ std::string testoCifra(int d) {
     return std::string(1, static_cast<char>('0' + d));
 }
 
-} // namespace
-
-Colonne sommaInColonna(const std::vector<const forms::ControlArray*>& addendi) {
-    Colonne out;
+// The columns of the rows: up to the leftmost filled cell of any of them.
+int colonneDi(const std::vector<const forms::ControlArray*>& righe) {
     int colonne = 0;
-    for (const forms::ControlArray* riga : addendi)
+    for (const forms::ControlArray* riga : righe)
         for (int c = 0; c < riga->size(); ++c)
             if (!(*riga)[c].text.empty()) colonne = std::max(colonne, c + 1);
+    return colonne;
+}
+
+// Each column's value plus the carry from the column to its right, split into a digit and
+// the carry into the next column; the top column's overflow is one more digit.
+template <class Valore> Colonne inColonna(int colonne, Valore valoreColonna) {
+    Colonne out;
     out.numColonne = colonne;
     int riporto = 0;
     for (int c = 0; c < colonne; ++c) {
-        int s = riporto;
-        for (const forms::ControlArray* riga : addendi)
-            s += valore((*riga)[c]);
-        out.cifre[static_cast<std::size_t>(c)] = s % 10;
-        riporto = s / 10;
+        const int v = valoreColonna(c) + riporto;
+        out.cifre[static_cast<std::size_t>(c)] = v % 10;
+        riporto = v / 10;
         if (riporto == 0) continue;
         if (c == colonne - 1) {
             out.cifre[static_cast<std::size_t>(c + 1)] = riporto;
@@ -38,6 +41,21 @@ Colonne sommaInColonna(const std::vector<const forms::ControlArray*>& addendi) {
         }
     }
     return out;
+}
+
+} // namespace
+
+Colonne sommaInColonna(const std::vector<const forms::ControlArray*>& addendi) {
+    return inColonna(colonneDi(addendi), [&](int c) {
+        int s = 0;
+        for (const forms::ControlArray* riga : addendi)
+            s += valore((*riga)[c]);
+        return s;
+    });
+}
+
+Colonne prodottoInColonna(const forms::ControlArray& fattore, int moltiplicatore) {
+    return inColonna(colonneDi({&fattore}), [&](int c) { return valore(fattore[c]) * moltiplicatore; });
 }
 
 void ColonneConRiporto::imposta(const Colonne& soluzione) {
@@ -61,7 +79,7 @@ void ColonneConRiporto::scriviSoluzione() {
     svuotaRighe();
     for (int c = 0; c < NumColonne; ++c) {
         const auto k = static_cast<std::size_t>(c);
-        risultato_[c].text = testoCifra(Cifre[k]);
+        risultato_[c + scarto_].text = testoCifra(Cifre[k]);
         if (Riporti[k] != 0) riporti_[c].text = testoCifra(Riporti[k]);
     }
 }
@@ -73,13 +91,13 @@ void ColonneConRiporto::svuotaRighe() {
     }
 }
 
-void ColonneConRiporto::scrivi(const std::string& cifra) {
+void ColonneConRiporto::scrivi(const std::string& testo) {
     if (finita()) return;
     if (riportoDovuto()) {
-        riporti_[Colonna].text = cifra;
+        riporti_[Colonna].text = testo;
         RiportoScritto = 1;
     } else {
-        risultato_[Colonna].text = cifra;
+        cifra().text = testo;
         CifraScritta = 1;
     }
 }
@@ -95,11 +113,11 @@ bool ColonneConRiporto::controllaRiporto() {
 }
 
 bool ColonneConRiporto::controllaCifra() {
-    if (valore(risultato_[Colonna]) == Cifre[static_cast<std::size_t>(Colonna)]) {
+    if (valore(cifra()) == Cifre[static_cast<std::size_t>(Colonna)]) {
         ++Colonna;
         return true;
     }
-    risultato_[Colonna].text.clear();
+    cifra().text.clear();
     return false;
 }
 

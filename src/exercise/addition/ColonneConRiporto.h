@@ -22,13 +22,19 @@ struct Colonne {
 // it is written as a digit of the result, never as a carry.
 Colonne sommaInColonna(const std::vector<const forms::ControlArray*>& addendi);
 
+// The product of a factor given as a row of cells by a one-digit multiplier, over the
+// columns of the factor; the overflow of its top column is likewise one more digit.
+Colonne prodottoInColonna(const forms::ControlArray& fattore, int moltiplicatore);
+
 // The child's side of an operation written as a result row under a carry row: column by
 // column from the units, first the carry due into the column, then the column's digit.
 // It places and judges the digits; what the window says about them is the window's.
 class ColonneConRiporto {
   public:
-    ColonneConRiporto(forms::ControlArray& riporti, forms::ControlArray& risultato)
-        : riporti_(riporti), risultato_(risultato) {}
+    // scarto: how many columns left of its carry each result digit is written (a partial
+    // product that starts under the tens).
+    ColonneConRiporto(forms::ControlArray& riporti, forms::ControlArray& risultato, int scarto = 0)
+        : riporti_(riporti), risultato_(risultato), scarto_(scarto) {}
 
     // A new operation to work, from column 0.
     void imposta(const Colonne& soluzione);
@@ -43,7 +49,7 @@ class ColonneConRiporto {
     bool finita() const { return Colonna >= NumColonne; }
     bool riportoDovuto() const { return !finita() && Riporti[Colonna] != 0; }
     // The cell that the next digit goes into.
-    forms::Control& cellaCorrente() { return riportoDovuto() ? riporti_[Colonna] : risultato_[Colonna]; }
+    forms::Control& cellaCorrente() { return riportoDovuto() ? riporti_[Colonna] : cifra(); }
 
     // Puts a keypad digit into the current cell; once the operation is finished it goes nowhere.
     void scrivi(const std::string& cifra);
@@ -60,8 +66,11 @@ class ColonneConRiporto {
     int CifraScritta = 0;                     // a result digit is waiting for its verdict
 
   private:
+    forms::Control& cifra() { return risultato_[Colonna + scarto_]; }
+
     forms::ControlArray& riporti_;
     forms::ControlArray& risultato_;
+    int scarto_;
 };
 
 // Hints of the guided mode; numbers take their leading blank, as everywhere in a label.
