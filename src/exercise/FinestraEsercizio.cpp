@@ -300,6 +300,41 @@ void FinestraEsercizio::rispostaGiusta(const char* lode, const char* uao) {
     }
 }
 
+void FinestraEsercizio::preparaEsecuzione() {
+    m_.DaContare = 0;
+    Guidato = Check2.checked ? 1 : 0;
+    Frame1.enabled = true;
+    mostraFaccia(1);
+    m_.suonaSeAttivo(app::SuonoPronto);
+    LblRisultato.text = "Esegui";
+    lblScrivi.text.clear();
+    lblUao.text.clear();
+}
+
+void FinestraEsercizio::operazioneFinita(const char* uao) {
+    LblRisultato.text = "Bravissimo";
+    lblScrivi.text = "hai finito";
+    lblUao.text = uao;
+    contaEseguita();
+    mostraFaccia(3);
+    m_.suonaSeAttivo(app::SuonoFinito);
+    setFocus(Inserisci);
+    Frame1.enabled = false;
+    Guidato = 0;
+}
+
+void FinestraEsercizio::CmdRisolvi_Click() {
+    MostraSoluzione = 1;
+    CmdSomma_Click();
+    Frame1.enabled = false;
+    LblRisultato.text = "Fatto";
+    mostraFaccia(1);
+    lblScrivi.text.clear();
+    lblUao.text.clear();
+    setFocus(Ripeti);
+    MostraSoluzione = 0;
+}
+
 void FinestraEsercizio::rispostaSbagliata() {
     mostraFaccia(4);
     m_.suonaSeAttivo(app::SuonoErrore);

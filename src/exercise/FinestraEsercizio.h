@@ -103,7 +103,8 @@ class FinestraEsercizio : public forms::Form {
     // The window's own operation.
     virtual void CmdVai_Click() = 0;
     virtual void CmdSomma_Click() = 0;
-    virtual void CmdRisolvi_Click() = 0;
+    // The solution: the repeat run with every worked cell left filled, keypad off, not counted.
+    virtual void CmdRisolvi_Click();
     // The guide switch changed: the board starts afresh.
     virtual void Check2_Click();
 
@@ -132,6 +133,11 @@ class FinestraEsercizio : public forms::Form {
     void rispostaGiusta();
     // ...with its praise and exclamation outside guided mode.
     void rispostaGiusta(const char* lode, const char* uao);
+    // The start of every run of the operation on the board: not counted (the insert counts
+    // it afterwards), guided as the switch says, keypad on, neutral face, sound 105.
+    void preparaEsecuzione();
+    // The last right digit: laughing face, sound 101, praise, counted, keypad off.
+    void operazioneFinita(const char* uao);
     // A wrong answer: the sad face and sound 103; outside guided mode "Riprova" and
     // "ops!", and one more error while the operation counts.
     void rispostaSbagliata();

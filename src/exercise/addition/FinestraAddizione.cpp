@@ -99,14 +99,7 @@ void FinestraAddizione::ScriviNumeri() {
 }
 
 void FinestraAddizione::CmdSomma_Click() {
-    m_.DaContare = 0;
-    Guidato = Check2.checked ? 1 : 0;
-    Frame1.enabled = true;
-    mostraFaccia(1);
-    m_.suonaSeAttivo(app::SuonoPronto);
-    LblRisultato.text = "Esegui";
-    lblScrivi.text.clear();
-    lblUao.text.clear();
+    preparaEsecuzione();
     // Worked out from the addends on the board, so "Ripeti" needs nothing else.
     colonne.imposta(sommaInColonna({addendi_.begin(), addendi_.end()}));
     IniziaEsecuzione();
@@ -131,18 +124,6 @@ void FinestraAddizione::IniziaEsecuzione() {
 void FinestraAddizione::Check2_Click() {
     m_.DaContare = 0; // the operation on the board, if any, no longer counts
     FinestraEsercizio::Check2_Click();
-}
-
-void FinestraAddizione::CmdRisolvi_Click() {
-    MostraSoluzione = 1;
-    CmdSomma_Click();
-    Frame1.enabled = false;
-    LblRisultato.text = "Fatto";
-    mostraFaccia(1);
-    lblScrivi.text.clear();
-    lblUao.text.clear();
-    setFocus(CmdSomma);
-    MostraSoluzione = 0;
 }
 
 void FinestraAddizione::ScriviCifra() {
@@ -171,24 +152,16 @@ void FinestraAddizione::ProssimoPasso() {
 
 void FinestraAddizione::ControllaRiporto() {
     if (colonne.controllaRiporto())
-        giusto("Molto bravo", "uaoo!");
+        rispostaGiusta("Molto bravo", "uaoo!");
     else
         rispostaSbagliata();
 }
 
 void FinestraAddizione::ControllaCifra() {
     if (colonne.controllaCifra())
-        giusto("Bravo", "uao!");
+        rispostaGiusta("Bravo", "uao!");
     else
         rispostaSbagliata();
-}
-
-void FinestraAddizione::giusto(const char* lode, const char* uao) {
-    rispostaGiusta();
-    if (Guidato == 0) {
-        LblRisultato.text = lode;
-        lblUao.text = uao;
-    }
 }
 
 // The hint for the result digit of the current column: the carry it received, if any, and
@@ -213,15 +186,7 @@ void FinestraAddizione::suggerisciCifra() {
 }
 
 void FinestraAddizione::finisci() {
-    LblRisultato.text = "Bravissimo";
-    lblScrivi.text = "hai finito";
-    lblUao.text = uaoFinale_;
-    contaEseguita();
-    mostraFaccia(3);
-    m_.suonaSeAttivo(app::SuonoFinito);
-    setFocus(CmdVai);
-    Frame1.enabled = false;
-    Guidato = 0;
+    operazioneFinita(uaoFinale_.c_str());
 }
 
 void FinestraAddizione::PulisciLavagna() {

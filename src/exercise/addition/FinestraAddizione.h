@@ -51,7 +51,6 @@ class FinestraAddizione : public FinestraEsercizio {
 
     void CmdVai_Click() override;
     void CmdSomma_Click() override;
-    void CmdRisolvi_Click() override;
     void Check2_Click() override;
 
   protected:
@@ -78,7 +77,6 @@ class FinestraAddizione : public FinestraEsercizio {
     void IniziaEsecuzione();
     void ControllaRiporto();
     void ControllaCifra();
-    void giusto(const char* lode, const char* uao);
 
     PostiAddizione posti_;
     std::string uaoFinale_;
