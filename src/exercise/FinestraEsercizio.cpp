@@ -300,6 +300,31 @@ void FinestraEsercizio::rispostaGiusta(const char* lode, const char* uao) {
     }
 }
 
+bool FinestraEsercizio::operandiDigitati(const std::vector<long*>& valori) {
+    backspace.visible = true;
+    m_.ChiSceglie = app::InEsecuzione;
+    bool validi = true;
+    std::size_t i = 0;
+    for (long* v : valori) {
+        *v = leggiOperando(txtFattori[static_cast<int>(i)].text, config_.operandi[i].maxCifre).value_or(0);
+        validi = validi && *v != 0;
+        ++i;
+    }
+    if (!validi) {
+        m_.ChiSceglie = DaTe;
+        setFocus(txtFattori[Casella]);
+    }
+    return validi;
+}
+
+void FinestraEsercizio::operandiAccettati() {
+    cmdStampa.enabled = true;
+    Ripeti.enabled = true;
+    mostraFaccia(1);
+    for (int i = 0; i < numeroOperandi(); ++i)
+        txtFattori[i].text.clear();
+}
+
 void FinestraEsercizio::preparaEsecuzione() {
     m_.DaContare = 0;
     Guidato = Check2.checked ? 1 : 0;

@@ -133,6 +133,12 @@ class FinestraEsercizio : public forms::Form {
     void rispostaGiusta();
     // ...with its praise and exclamation outside guided mode.
     void rispostaGiusta(const char* lode, const char* uao);
+    // Child mode: the typed operands into the given variables, each read strictly (decimal
+    // digits within its box's length). When one is unusable it counts 0 and, with no
+    // message, the active entry box takes digits again: false.
+    bool operandiDigitati(const std::vector<long*>& valori);
+    // Operands taken: print and repeat on, neutral face, entry boxes emptied for the next ones.
+    void operandiAccettati();
     // The start of every run of the operation on the board: not counted (the insert counts
     // it afterwards), guided as the switch says, keypad on, neutral face, sound 105.
     void preparaEsecuzione();

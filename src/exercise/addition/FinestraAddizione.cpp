@@ -9,7 +9,6 @@ namespace exercise {
 
 using app::DalComputer;
 using app::DaTe;
-using app::InEsecuzione;
 
 namespace {
 
@@ -47,18 +46,10 @@ void FinestraAddizione::CmdVai_Click() {
     Frame1.enabled = true;
     const int n = numeroOperandi();
     if (m_.ChiSceglie == DaTe) {
-        backspace.visible = true;
-        m_.ChiSceglie = InEsecuzione;
-        // Anything but 1 to 4 digits is refused like a 0: silently.
-        for (int i = 0; i < n; ++i)
-            Addendi[static_cast<std::size_t>(i)] =
-                leggiOperando(txtFattori[i].text, config().operandi[static_cast<std::size_t>(i)].maxCifre)
-                    .value_or(0);
-        if (std::find(Addendi.begin(), Addendi.end(), 0L) != Addendi.end()) {
-            m_.ChiSceglie = DaTe;
-            setFocus(txtFattori[Casella]);
-            return;
-        }
+        std::vector<long*> valori;
+        for (long& a : Addendi)
+            valori.push_back(&a);
+        if (!operandiDigitati(valori)) return;
         std::transform(Addendi.begin(), Addendi.end(), CifreAddendi.begin(), numeroCifre);
         backspace.visible = false;
     } else if (m_.ChiSceglie == DalComputer) {
@@ -69,11 +60,7 @@ void FinestraAddizione::CmdVai_Click() {
         }
         estraiAddendi();
     }
-    cmdStampa.enabled = true;
-    CmdSomma.enabled = true;
-    mostraFaccia(1);
-    for (int i = 0; i < n; ++i)
-        txtFattori[i].text.clear();
+    operandiAccettati();
     ScriviNumeri();
     CmdSomma_Click();
     m_.DaContare = 1;
