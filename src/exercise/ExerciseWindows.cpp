@@ -5,6 +5,7 @@
 #include "exercise/addition/FrmAdd3.h"
 #include "exercise/addition/FrmAdd3Bis.h"
 #include "exercise/division_compact/FrmDivCompatta.h"
+#include "exercise/multiplication/FrmMolt1.h"
 #include "exercise/subtraction/FrmSott1.h"
 #include "exercise/division_extended/FrmDivEstesa.h"
 
@@ -16,6 +17,8 @@ void defineWindows(app::Module1& m) {
     m.forms.define("frmAdd3", [&m] { return std::make_unique<FrmAdd3>(m); });
     m.forms.define("frmAdd3_bis", [] { return std::make_unique<FrmAdd3Bis>(); });
     m.forms.define("frmDivCompatta", [&m] { return std::make_unique<FrmDivCompatta>(m); });
+    m.forms.define("frmMolt1", [&m] { return std::make_unique<FrmMolt1>(m); });
+    m.forms.define("frmMolt1_bis", [] { return std::make_unique<FrmMolt1Bis>(); });
     m.forms.define("frmDivCompatta_bis", [] { return std::make_unique<FrmDivCompattaBis>(); });
     m.forms.define("frmSott1", [&m] { return std::make_unique<FrmSott1>(m); });
     m.forms.define("frmSott1_bis", [] { return std::make_unique<FrmSott1Bis>(); });

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "exercise/FinestraEsercizio.h"
+#include "exercise/addition/CelleOperazione.h"
+#include "exercise/addition/ColonneConRiporto.h"
+
+namespace exercise {
+
+// Where a multiplication board lies: the window's own places moved by (dx, dy), on the
+// given background (the print layouts draw the same board elsewhere, on white).
+struct Posto {
+    int dx = 0, dy = 0;
+    forms::Rgb sfondo = 0xFFFFFF;
+};
+
+// What the boards of the two multiplication windows have alike: the two factors, the
+// sign, the equals sign and the bar under the factors, five columns wide.
+class LavagnaFattori {
+  public:
+    struct Misure {
+        int unita; // left edge of the units column
+        AspettoRiga primo, secondo;
+        int segno, uguale, barra; // tops of "X" and "=", the bar's height
+    };
+
+    LavagnaFattori(forms::Form& f, const Misure& misure, const Posto& posto);
+
+    // A row of this board, at its place.
+    void disponi(forms::ControlArray& riga, const AspettoRiga& aspetto) const;
+    // Left edge of the units column.
+    int unita() const { return unita_; }
+
+    forms::ControlArray TxtPrimoFatt, TxtSecondoFatt;
+    forms::Control Label3, Label4, Line1;
+
+  private:
+    int unita_;
+    Posto posto_;
+};
+
+// What the two multiplication windows share: the factors' entry and set-up, the left-hand
+// panel, the solution, and the dialogue that leads the child through one row of digits
+// under its row of carries.
+class FinestraMoltiplicazione : public FinestraEsercizio {
+  public:
+    // cifreMinime: the fewest digits a typed factor may have.
+    FinestraMoltiplicazione(app::Module1& m, const Configurazione& config, int cifreMinime);
+
+    // The template's controls under the multiplication windows' names.
+    Control& CmdVai = Inserisci;
+    Control& CmdProdotto = Ripeti;
+    Control& CmdRisolvi = Soluzione;
+    Control& CmbNPF = lista(0);
+    Control& CmbNSF = lista(1);
+    Control& Label1 = *didascalie[0];
+    Control& Label2 = *didascalie[1];
+    Control& Label6 = Eseguite;
+    Control& Label7 = Errori;
+
+    long PrimoFattore = 0, SecondoFattore = 0;
+    int CifrePrimo = 0, CifreSecondo = 0;
+    int Fase = 0; // the row being worked, 0 the first
+
+    void CmdVai_Click() override;
+    void CmdSomma_Click() override { CmdProdotto_Click(); }
+    // Works the operation out from the factors on the board and starts it ("Ripeti").
+    virtual void CmdProdotto_Click() = 0;
+    void Cmb_DropDown(int row) override;
+
+  protected:
+    virtual LavagnaFattori& fattori() = 0;
+    // The row the keypad writes into now.
+    virtual ColonneConRiporto& rigaCorrente() = 0;
+    // The guided hint for the digit the current row asks next; primo: the operation's
+    // first hint.
+    virtual void suggerisci(bool primo) = 0;
+    // The current row is done.
+    virtual void fineRiga() = 0;
+
+    void ScriviCifra() override;
+    void ProssimoPasso() override;
+    // Blanks what the child writes and asks for the first digit, unless the solution is shown.
+    void IniziaEsecuzione(std::initializer_list<ColonneConRiporto*> righe);
+    // Asks for the current row's next carry or digit.
+    void chiedi();
+    // The hint of a product step: multiplier x factor digit (+ carry) = product, and its
+    // last digit; or, where the factor has no digit, the leading digit alone. comeNumeri:
+    // the digits as the labels write numbers, with a leading blank.
+    void suggerisciProdotto(const ColonneConRiporto& riga, const forms::ControlArray& riporti,
+                            const Control& moltiplicatore, bool comeNumeri);
+
+  private:
+    void GeneraNumeri();
+    void ScriviNumeri();
+
+    int cifreMinime_;
+};
+
+} // namespace exercise

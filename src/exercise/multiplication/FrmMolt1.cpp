@@ -1,0 +1,69 @@
+#include "exercise/multiplication/FrmMolt1.h"
+
+#include "exercise/Numeri.h"
+
+namespace exercise {
+
+namespace {
+
+Configurazione configurazione() {
+    Configurazione c;
+    c.nome = "frmMolt1";
+    c.titoloFinestra = "Moltiplicazione semplice";
+    c.titolo = "Moltiplicazione semplice";
+    c.icona = "icon_moltiplicazione";
+    c.nomeRipeti = "CmdProdotto";
+    c.operandi = {
+        {"CmbNPF",
+         "Label1",
+         4,
+         "Clicca e scrivi (max 4 cifre)",
+         "N° cifre primo fattore",
+         {"1", "2", "3", "4"}},
+        {"CmbNSF", "Label2", 1, "Clicca e scrivi (max 1 cifra)", "N° cifre secondo fattore", {"1"}},
+    };
+    c.layoutStampa = "frmMolt1_bis";
+    return c;
+}
+
+} // namespace
+
+LavagnaMolt1::LavagnaMolt1(forms::Form& f, const Posto& posto)
+    : LavagnaFattori(f, kMisure, posto), TxtRiporto(f, "TxtRiporto", forms::ControlKind::Cell, 5),
+      TxtProdotto(f, "TxtProdotto", forms::ControlKind::Cell, 5) {
+    disponi(TxtRiporto, kRiporti);
+    disponi(TxtProdotto, kProdotto);
+}
+
+FrmMolt1::FrmMolt1(app::Module1& m)
+    : FinestraMoltiplicazione(m, configurazione(), 1), LavagnaMolt1(*this, {0, 0, 0xFFC080}) {
+    Label5.place(60, 60, 6555, 855);
+    LblRisultato.place(2760, 4560, 3735, 615);
+    lblScrivi.place(2760, 5220, 3735, 615);
+}
+
+void FrmMolt1::CmdProdotto_Click() {
+    preparaEsecuzione();
+    // Worked out from the factors on the board, so "Ripeti" needs nothing else.
+    colonne.imposta(prodottoInColonna(TxtPrimoFatt, valore(TxtSecondoFatt[0])));
+    colonne.scriviSoluzione();
+    IniziaEsecuzione({&colonne});
+}
+
+void FrmMolt1::PulisciLavagna() {
+    svuotaRighe({&TxtRiporto, &TxtPrimoFatt, &TxtSecondoFatt, &TxtProdotto});
+    colonne.azzera();
+}
+
+std::vector<const forms::ControlArray*> FrmMolt1::righeDaStampare() const {
+    return {&TxtRiporto, &TxtPrimoFatt, &TxtSecondoFatt, &TxtProdotto};
+}
+
+FrmMolt1Bis::FrmMolt1Bis() : Form("frmMolt1_bis"), LavagnaMolt1(*this, {0, 240, 0xFFFFFF}) {
+    caption = "Form1";
+    width = 9480;
+    height = 6792;
+    backColor = 0xFFFFFF;
+}
+
+} // namespace exercise
