@@ -38,6 +38,23 @@ void LavagnaFattori::disponi(forms::ControlArray& riga, const AspettoRiga& aspet
     disponiRiga(riga, qui, unita_, posto_.sfondo);
 }
 
+Configurazione FinestraMoltiplicazione::configurazione(const std::string& nome, const std::string& titolo,
+                                                       const Fattore& primo, const Fattore& secondo,
+                                                       const std::string& separatore) {
+    Configurazione c;
+    c.nomeSeparatore = separatore;
+    c.nome = nome;
+    c.titoloFinestra = c.titolo = titolo;
+    c.icona = "icon_moltiplicazione";
+    c.nomeRipeti = "CmdProdotto";
+    c.operandi = {
+        {"CmbNPF", "Label1", primo.maxCifre, primo.testoDaTe, "N° cifre primo fattore", primo.voci},
+        {"CmbNSF", "Label2", secondo.maxCifre, secondo.testoDaTe, "N° cifre secondo fattore", secondo.voci},
+    };
+    c.layoutStampa = nome + "_bis";
+    return c;
+}
+
 FinestraMoltiplicazione::FinestraMoltiplicazione(app::Module1& m, const Configurazione& config,
                                                  int cifreMinime)
     : FinestraEsercizio(m, config), cifreMinime_(cifreMinime) {
@@ -120,11 +137,15 @@ void FinestraMoltiplicazione::IniziaEsecuzione(std::initializer_list<ColonneConR
         riga->svuotaRighe();
         riga->ricomincia();
     }
+    chiediPrimaCifra(true);
+}
+
+void FinestraMoltiplicazione::chiediPrimaCifra(bool primo) {
     if (Guidato == 0) {
         LblRisultato.text = "Esegui";
         lblUao.text.clear();
     } else {
-        suggerisci(true);
+        suggerisci(primo);
     }
     setFocus(rigaCorrente().cellaCorrente());
 }

@@ -43,6 +43,17 @@ class LavagnaFattori {
 // under its row of carries.
 class FinestraMoltiplicazione : public FinestraEsercizio {
   public:
+    // One factor's entry: its length, the caption while the child types it, the digit counts offered.
+    struct Fattore {
+        int maxCifre;
+        std::string testoDaTe;
+        std::vector<std::string> voci;
+    };
+    // separatore: the line in the counters' box ("Line1" and "Line2" may be the board's).
+    static Configurazione configurazione(const std::string& nome, const std::string& titolo,
+                                         const Fattore& primo, const Fattore& secondo,
+                                         const std::string& separatore);
+
     // cifreMinime: the fewest digits a typed factor may have.
     FinestraMoltiplicazione(app::Module1& m, const Configurazione& config, int cifreMinime);
 
@@ -83,6 +94,8 @@ class FinestraMoltiplicazione : public FinestraEsercizio {
     void IniziaEsecuzione(std::initializer_list<ColonneConRiporto*> righe);
     // Asks for the current row's next carry or digit.
     void chiedi();
+    // Asks for the first digit of a row: "Esegui", or in guided mode its hint.
+    void chiediPrimaCifra(bool primo);
     // The hint of a product step: multiplier x factor digit (+ carry) = product, and its
     // last digit; or, where the factor has no digit, the leading digit alone. comeNumeri:
     // the digits as the labels write numbers, with a leading blank.

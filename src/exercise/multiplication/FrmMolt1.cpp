@@ -4,30 +4,6 @@
 
 namespace exercise {
 
-namespace {
-
-Configurazione configurazione() {
-    Configurazione c;
-    c.nome = "frmMolt1";
-    c.titoloFinestra = "Moltiplicazione semplice";
-    c.titolo = "Moltiplicazione semplice";
-    c.icona = "icon_moltiplicazione";
-    c.nomeRipeti = "CmdProdotto";
-    c.operandi = {
-        {"CmbNPF",
-         "Label1",
-         4,
-         "Clicca e scrivi (max 4 cifre)",
-         "N° cifre primo fattore",
-         {"1", "2", "3", "4"}},
-        {"CmbNSF", "Label2", 1, "Clicca e scrivi (max 1 cifra)", "N° cifre secondo fattore", {"1"}},
-    };
-    c.layoutStampa = "frmMolt1_bis";
-    return c;
-}
-
-} // namespace
-
 LavagnaMolt1::LavagnaMolt1(forms::Form& f, const Posto& posto)
     : LavagnaFattori(f, kMisure, posto), TxtRiporto(f, "TxtRiporto", forms::ControlKind::Cell, 5),
       TxtProdotto(f, "TxtProdotto", forms::ControlKind::Cell, 5) {
@@ -36,7 +12,12 @@ LavagnaMolt1::LavagnaMolt1(forms::Form& f, const Posto& posto)
 }
 
 FrmMolt1::FrmMolt1(app::Module1& m)
-    : FinestraMoltiplicazione(m, configurazione(), 1), LavagnaMolt1(*this, {0, 0, 0xFFC080}) {
+    : FinestraMoltiplicazione(m,
+                              configurazione("frmMolt1", "Moltiplicazione semplice",
+                                             {4, "Clicca e scrivi (max 4 cifre)", {"1", "2", "3", "4"}},
+                                             {1, "Clicca e scrivi (max 1 cifra)", {"1"}}, "Line2"),
+                              1),
+      LavagnaMolt1(*this, {0, 0, 0xFFC080}) {
     Label5.place(60, 60, 6555, 855);
     LblRisultato.place(2760, 4560, 3735, 615);
     lblScrivi.place(2760, 5220, 3735, 615);
