@@ -6,6 +6,7 @@
 #include "exercise/addition/FrmAdd3Bis.h"
 #include "exercise/division_compact/FrmDivCompatta.h"
 #include "exercise/multiplication/FrmMolt1.h"
+#include "exercise/multiplication/FrmMolt2.h"
 #include "exercise/subtraction/FrmSott1.h"
 #include "exercise/division_extended/FrmDivEstesa.h"
 
@@ -19,6 +20,8 @@ void defineWindows(app::Module1& m) {
     m.forms.define("frmDivCompatta", [&m] { return std::make_unique<FrmDivCompatta>(m); });
     m.forms.define("frmMolt1", [&m] { return std::make_unique<FrmMolt1>(m); });
     m.forms.define("frmMolt1_bis", [] { return std::make_unique<FrmMolt1Bis>(); });
+    m.forms.define("frmMolt2", [&m] { return std::make_unique<FrmMolt2>(m); });
+    m.forms.define("frmMolt2_bis", [] { return std::make_unique<FrmMolt2Bis>(); });
     m.forms.define("frmDivCompatta_bis", [] { return std::make_unique<FrmDivCompattaBis>(); });
     m.forms.define("frmSott1", [&m] { return std::make_unique<FrmSott1>(m); });
     m.forms.define("frmSott1_bis", [] { return std::make_unique<FrmSott1Bis>(); });

@@ -21,14 +21,8 @@ template <class F> std::string lavagna(const F& w) {
            riga(w.TxtProdotto);
 }
 
-struct Passo {
-    const char* premi;
-    const char* stato;
-    int suono; // the last sound asked for after the press
-};
-
 // Each press from "OK" to the finish, typed or drawn, loud or silent.
-TEST_F(Molt1, DialoguesStepByStep) {
+TEST(Molt1Dialoghi, StepByStep) {
     struct Caso {
         int a, b;
         bool guidato;
@@ -38,81 +32,52 @@ TEST_F(Molt1, DialoguesStepByStep) {
         {47,
          6,
          true,
-         {{"CmdVai", "6x7= 42|Scrivi 2||Image1| 0| 0|TxtProdotto(0)", 105},
-          {"3", "6x7= 42|Scrivi 2||Image4| 0| 0|TxtProdotto(0)", 103},
-          {"2", "6x7= 42|e riporta  4||Image2| 0| 0|TxtRiporto(1)", 104},
-          {"5", "6x7= 42|e riporta  4||Image4| 0| 0|TxtRiporto(1)", 103},
-          {"4", "6x4+4= 28|Scrivi 8||Image2| 0| 0|TxtProdotto(1)", 104},
-          {"8", "6x4+4= 28|...e  2||Image2| 0| 0|TxtProdotto(2)", 104},
-          {"2", "Bravissimo|hai finito|uaooo!|Image3| 0| 0|CmdVai", 101},
-          {"CmdProdotto", "6x7= 42|Scrivi 2||Image1| 0| 0|TxtProdotto(0)", 105}}},
+         {{"CmdVai", "6x7= 42|Scrivi 2||Image1| 0| 0|TxtProdotto(0)", "105"},
+          {"3", "6x7= 42|Scrivi 2||Image4| 0| 0|TxtProdotto(0)", "103"},
+          {"2", "6x7= 42|e riporta  4||Image2| 0| 0|TxtRiporto(1)", "104"},
+          {"5", "6x7= 42|e riporta  4||Image4| 0| 0|TxtRiporto(1)", "103"},
+          {"4", "6x4+4= 28|Scrivi 8||Image2| 0| 0|TxtProdotto(1)", "104"},
+          {"8", "6x4+4= 28|...e  2||Image2| 0| 0|TxtProdotto(2)", "104"},
+          {"2", "Bravissimo|hai finito|uaooo!|Image3| 0| 0|CmdVai", "104 101"}}},
         {47,
          6,
          false,
-         {{"CmdVai", "Esegui|||Image1| 0| 0|TxtProdotto(0)", 105},
-          {"3", "Riprova||ops!|Image4| 1| 0|TxtProdotto(0)", 103},
-          {"2", "Bravo||uao!|Image2| 1| 0|TxtRiporto(1)", 104},
-          {"5", "Riprova||ops!|Image4| 2| 0|TxtRiporto(1)", 103},
-          {"4", "Molto bravo||uaoo!|Image2| 2| 0|TxtProdotto(1)", 104},
-          {"8", "Bravo||uao!|Image2| 2| 0|TxtProdotto(2)", 104},
-          {"2", "Bravissimo|hai finito|uaooo!|Image3| 2| 1|CmdVai", 101},
+         {{"CmdVai", "Esegui|||Image1| 0| 0|TxtProdotto(0)", "105"},
+          {"3", "Riprova||ops!|Image4| 1| 0|TxtProdotto(0)", "103"},
+          {"2", "Bravo||uao!|Image2| 1| 0|TxtRiporto(1)", "104"},
+          {"5", "Riprova||ops!|Image4| 2| 0|TxtRiporto(1)", "103"},
+          {"4", "Molto bravo||uaoo!|Image2| 2| 0|TxtProdotto(1)", "104"},
+          {"8", "Bravo||uao!|Image2| 2| 0|TxtProdotto(2)", "104"},
+          {"2", "Bravissimo|hai finito|uaooo!|Image3| 2| 1|CmdVai", "104 101"},
           // A repeat is not counted, neither its errors nor its finish.
-          {"CmdProdotto", "Esegui|||Image1| 2| 1|TxtProdotto(0)", 105},
-          {"1", "Riprova||ops!|Image4| 2| 1|TxtProdotto(0)", 103},
-          {"2482", "Bravissimo|hai finito|uaooo!|Image3| 2| 1|CmdVai", 101}}},
+          {"CmdProdotto", "Esegui|||Image1| 2| 1|TxtProdotto(0)", "105"},
+          {"1", "Riprova||ops!|Image4| 2| 1|TxtProdotto(0)", "103"},
+          {"248", "Bravo||uao!|Image2| 2| 1|TxtProdotto(2)", "104 104 104"},
+          {"2", "Bravissimo|hai finito|uaooo!|Image3| 2| 1|CmdVai", "104 101"},
+          {"CmdProdotto", "Esegui|||Image1| 2| 1|TxtProdotto(0)", "105"}}},
         {7,
          8,
          true,
-         {{"CmdVai", "8x7= 56|Scrivi 6||Image1| 0| 0|TxtProdotto(0)", 105},
-          {"6", "8x7= 56|...e  5||Image2| 0| 0|TxtProdotto(1)", 104},
-          {"5", "Bravissimo|hai finito|uaooo!|Image3| 0| 0|CmdVai", 101}}},
+         {{"CmdVai", "8x7= 56|Scrivi 6||Image1| 0| 0|TxtProdotto(0)", "105"},
+          {"6", "8x7= 56|...e  5||Image2| 0| 0|TxtProdotto(1)", "104"},
+          {"5", "Bravissimo|hai finito|uaooo!|Image3| 0| 0|CmdVai", "104 101"}}},
         {25,
          4,
          true,
-         {{"CmdVai", "4x5= 20|Scrivi 0||Image1| 0| 0|TxtProdotto(0)", 105},
-          {"0", "4x5= 20|e riporta  2||Image2| 0| 0|TxtRiporto(1)", 104},
-          {"2", "4x2+2= 10|Scrivi 0||Image2| 0| 0|TxtProdotto(1)", 104},
-          {"0", "4x2+2= 10|...e  1||Image2| 0| 0|TxtProdotto(2)", 104},
-          {"1", "Bravissimo|hai finito|uaooo!|Image3| 0| 0|CmdVai", 101}}},
+         {{"CmdVai", "4x5= 20|Scrivi 0||Image1| 0| 0|TxtProdotto(0)", "105"},
+          {"0", "4x5= 20|e riporta  2||Image2| 0| 0|TxtRiporto(1)", "104"},
+          {"2", "4x2+2= 10|Scrivi 0||Image2| 0| 0|TxtProdotto(1)", "104"},
+          {"0", "4x2+2= 10|...e  1||Image2| 0| 0|TxtProdotto(2)", "104"},
+          {"1", "Bravissimo|hai finito|uaooo!|Image3| 0| 0|CmdVai", "104 101"}}},
         {9999,
          9,
          false,
-         {{"CmdVai", "Esegui|||Image1| 0| 0|TxtProdotto(0)", 105},
-          {"1898989", "Bravo||uao!|Image2| 0| 0|TxtProdotto(4)", 104},
-          {"8", "Bravissimo|hai finito|uaooo!|Image3| 0| 1|CmdVai", 101}}},
+         {{"CmdVai", "Esegui|||Image1| 0| 0|TxtProdotto(0)", "105"},
+          {"1898989", "Bravo||uao!|Image2| 0| 0|TxtProdotto(4)", "104 104 104 104 104 104 104"},
+          {"8", "Bravissimo|hai finito|uaooo!|Image3| 0| 1|CmdVai", "104 101"}}},
     };
-    for (const Caso& c : casi) {
-        for (const int chi : {DaTe, DalComputer}) {
-            for (const int silenzio : {0, 1}) {
-                Banco t;
-                t.p.m.Silenzio = silenzio;
-                FrmMolt1& w = t.apri<FrmMolt1>("frmMolt1", chi);
-                w.Check2.checked = c.guidato;
-                w.CmbNPF.listIndex = static_cast<int>(std::to_string(c.a).size()) - 1;
-                t.p.random.script = {c.a, c.b};
-                ASSERT_TRUE(t.premi(w, chi == DaTe ? "txtFattori(0) " + std::to_string(c.a) +
-                                                         " txtFattori(1) " + std::to_string(c.b)
-                                                   : ""));
-                for (const Passo& s : c.passi) {
-                    SCOPED_TRACE(std::to_string(c.a) + "x" + std::to_string(c.b) + " " + s.premi +
-                                 (chi == DaTe ? " typed" : " drawn") + (silenzio ? " silent" : ""));
-                    const std::size_t prima = t.p.sound.played.size();
-                    ASSERT_TRUE(t.premi(w, s.premi));
-                    EXPECT_EQ(stato(w), s.stato);
-                    // One sound a press (the finish adds its own to the last digit's), none in silence.
-                    const std::string premuti = s.premi;
-                    const std::size_t pressioni = premuti[0] <= '9' ? premuti.size() : 1;
-                    EXPECT_EQ(t.p.sound.played.size() - prima, silenzio ? 0 : pressioni + (s.suono == 101));
-                    EXPECT_EQ(t.p.sound.last(), silenzio ? 0 : s.suono);
-                }
-                // After the finish the keypad is off, and a digit that reaches it goes nowhere.
-                if (w.Frame1.isEnabled()) continue;
-                const std::string fine = lavagna(w) + stato(w);
-                w.Cmd_Click(7);
-                EXPECT_EQ(lavagna(w) + stato(w), fine);
-            }
-        }
-    }
+    for (const Caso& c : casi)
+        seguiDialogo<FrmMolt1>("frmMolt1", c.a, c.b, c.guidato, c.passi);
 }
 
 TEST_F(Molt1, SolutionsAndBars) {
@@ -189,19 +154,13 @@ TEST_F(Molt1, LoadsForChildOrComputer) {
     const std::pair<int, const char*> casi[] = {
         {DaTe,
          "Ciao|||Image2| 0| 0|txtFattori(0) Clicca e scrivi (max 4 cifre)/Clicca e scrivi (max 1 cifra)/ "
-         "backspace keypad"},
-        {DalComputer, "Ciao|||Image2| 0| 0|CmbNPF N° cifre primo fattore/N° cifre secondo fattore/11"},
+         "[12341] backspace keypad"},
+        {DalComputer,
+         "Ciao|||Image2| 0| 0|CmbNPF N° cifre primo fattore/N° cifre secondo fattore/11 [12341]"},
     };
     for (const auto& [chi, atteso] : casi) {
         Banco t;
-        FrmMolt1& w = t.apri<FrmMolt1>("frmMolt1", chi);
-        EXPECT_EQ(stato(w) + " " + w.Label1.text + "/" + w.Label2.text + "/" + w.CmbNPF.listText() +
-                      w.CmbNSF.listText() + (w.backspace.visible ? " backspace" : "") +
-                      (w.Frame1.isEnabled() ? " keypad" : ""),
-                  atteso);
-        EXPECT_EQ(w.CmbNPF.items, (std::vector<std::string>{"1", "2", "3", "4"}));
-        EXPECT_EQ(w.CmbNSF.items, (std::vector<std::string>{"1"}));
-        EXPECT_FALSE(w.CmdProdotto.enabled);
+        EXPECT_EQ(caricata(t.apri<FrmMolt1>("frmMolt1", chi)), atteso);
     }
 }
 
