@@ -1,5 +1,7 @@
 #include "Molt.h"
 
+#include "support/Layout.h"
+
 #include <memory>
 #include <sstream>
 #include <vector>
@@ -190,89 +192,92 @@ TEST(Molt, EntryLimitsAndRefusals) {
     }
 }
 
-// A control as "left,top widthxheight|text|points(b bold, i italic) forecolour/backcolour"
-// (a line "x1,y1-x2,y2"; a window "caption widthxheight backcolour"); a row gives as much as
-// it checks. Child mode.
+// Places (left,top,width,height; a line's ends) and texts of each window in child mode and of
+// its print layout, then looks (points, bold, colour, background) and the computer mode's lists.
 TEST(Molt, LayoutCaptionsAndPrintLayouts) {
-    const char* posti[][2] = {
-        {"frmMolt1", "Moltiplicazione semplice 9504x6816 ffc080"},
-        {"frmMolt1.Label5", "60,60 6555x855|Moltiplicazione semplice|27.6bi ff/"},
-        {"frmMolt1.Check2", "900,1320 1575x375"},
-        {"frmMolt1.Label1", "60,1860 3015x255|Clicca e scrivi (max 4 cifre)|9.6b"},
-        {"frmMolt1.Label2", "60,2580 3015x255|Clicca e scrivi (max 1 cifra)|9.6b"},
-        {"frmMolt1.mano(1)", "480,2820 384x384"},
-        {"frmMolt1.txtFattori(0)", "1140,2160 1035x405||14.4 c0/ffffff"},
-        {"frmMolt1.CmbNSF", "1380,2880 615x315"},
-        {"frmMolt1.CmdVai", "960,3420 1395x495"},
-        {"frmMolt1.Image4", "1260,4260 900x855"},
-        {"frmMolt1.LblRisultato", "2760,4560 3735x615|Ciao|20.4b ff0000/"},
-        {"frmMolt1.lblScrivi", "2760,5220 3735x615||20.4b ff0000/"},
-        {"frmMolt1.lblUao", "1020,5280 1515x615||20.4b ff/"},
-        {"frmMolt1.CmdProdotto", "7380,4860 1395x495"},
-        {"frmMolt1.TxtRiporto(0)", "5520,1560 615x495||15.6b ff0000/ffc080"},
-        {"frmMolt1.TxtPrimoFatt(1)", "4920,2040 615x615||21.6b 0/ffc080"},
-        {"frmMolt1.TxtSecondoFatt(0)", "5520,2640 615x615||21.6b 0/ffc080"},
-        {"frmMolt1.TxtProdotto(4)", "3120,3480 615x735||21.6b c0/ffc080"},
-        {"frmMolt1.Label3", "6120,2160 495x495|X|18 0/ffc080"},
-        {"frmMolt1.Label4", "6120,2520 495x615|=|24 0/ffc080"},
-        {"frmMolt1_bis", "Form1 9480x6792 ffffff"},
-        {"frmMolt1_bis.TxtRiporto(4)", "3120,1800 615x495||15.6b ff0000/ffffff"},
-        {"frmMolt1_bis.TxtPrimoFatt(0)", "5520,2280 615x615"},
-        {"frmMolt1_bis.TxtSecondoFatt(0)", "5520,2880 615x615"},
-        {"frmMolt1_bis.TxtProdotto(0)", "5520,3720 615x735||21.6b c0/ffffff"},
-        {"frmMolt1_bis.Line1", "3120,3600-6120,3600"},
-        {"frmMolt1_bis.Label3", "6120,2400 495x495|X|18 0/ffffff"},
-        {"frmMolt1_bis.Label4", "6120,2760 495x615|=|24"},
-        {"frmMolt2", "Moltiplicazione complessa 9504x6816 ffc080"},
-        {"frmMolt2.Label5", "60,0 6795x795|Moltiplicazione complessa"},
-        {"frmMolt2.Label1", "60,1860 2895x255|Clicca e scrivi (min 2 cifre)"},
-        {"frmMolt2.Label2", "60,2580 2895x255|Clicca e scrivi (min 2 cifre)"},
-        {"frmMolt2.LblRisultato", "3120,5280 3015x555|Ciao"},
-        {"frmMolt2.lblScrivi", "3120,5880 3015x555"},
-        {"frmMolt2.Line3", "7140,600-9060,600"},
-        {"frmMolt2.TxtRiporto1(0)", "5520,960 615x435||12b ff0000/ffc080"},
-        {"frmMolt2.TxtRiporto2(3)", "3720,960 615x435||12b ff0000/ffc080"},
-        {"frmMolt2.TxtPrimoFatt(2)", "4320,1440 615x615||18b 0/ffc080"},
-        {"frmMolt2.TxtSecondoFatt(1)", "4920,2040 615x615||18b 0/ffc080"},
-        {"frmMolt2.TxtRiporto3(4)", "3120,2880 615x375||12b ff0000/ffc080"},
-        {"frmMolt2.TxtProdotto1(0)", "5520,3240 615x615||18b c0/ffc080"},
-        {"frmMolt2.TxtProdotto1(1)", "4920,3240 615x645"},
-        {"frmMolt2.TxtProdotto2(4)", "3120,3840 615x645||18b c0/ffc080"},
-        {"frmMolt2.TxtProdotto3(0)", "5520,4680 615x585||18b c0/ffc080"},
-        {"frmMolt2.Label3", "6120,1440 495x495|X|18 0/ffc080"},
-        {"frmMolt2.Label4", "6120,1920 495x615|=|24"},
-        {"frmMolt2.Line1", "3120,2760-6120,2760"},
-        {"frmMolt2.Line2", "3120,4560-6120,4560"},
-        {"frmMolt2_bis", "Form1 9480x6792 ffffff"},
-        {"frmMolt2_bis.TxtRiporto1(0)", "5280,480 615x435"},
-        {"frmMolt2_bis.TxtRiporto2(4)", "2880,480 615x435||12b ff0000/ffffff"},
-        {"frmMolt2_bis.TxtSecondoFatt(1)", "4680,1560 615x615"},
-        {"frmMolt2_bis.TxtRiporto3(2)", "4080,2400 615x375"},
-        {"frmMolt2_bis.TxtProdotto1(0)", "5280,2760 615x615"},
-        {"frmMolt2_bis.TxtProdotto2(3)", "3480,3360 615x645"},
-        {"frmMolt2_bis.TxtProdotto3(4)", "2880,4200 615x585||18b c0/ffffff"},
-        {"frmMolt2_bis.Label3", "5880,960 495x495|X"},
-        {"frmMolt2_bis.Label4", "5880,1440 495x615|=|24 0/ffffff"},
-        {"frmMolt2_bis.Line1", "2880,2280-5880,2280"},
-        {"frmMolt2_bis.Line2", "2880,4080-5880,4080"},
+    using testing_support::cells;
+    const std::string pannello =
+        "Check2 900,1320,1575,375|mano(0) 480,2100,384,384|mano(1) 480,2820,384,384|"
+        "txtFattori(0) 1140,2160,1035,405|txtFattori(1) 1140,2880,1035,405|CmbNPF 1380,2160,615,315|"
+        "CmbNSF 1380,2880,615,315|CmdVai 960,3420,1395,495|Image1 1260,4260,900,855|Image4 1260,4260,900,855|"
+        "lblUao 1020,5280,1515,615|cmdStampa 7440,1320,1395,495|CmdProdotto 7380,4860,1395,495|"
+        "CmdEnd 7380,5580,1395,495|backspace 7860,4020,1095,495|" +
+        testing_support::kKeypad;
+    const std::pair<const char*, std::string> tavole[] = {
+        {"frmMolt1",
+         pannello +
+             "Label5 60,60,6555,855 Moltiplicazione semplice|Label1 60,1860,3015,255 Clicca e scrivi "
+             "(max 4 cifre)|Label2 60,2580,3015,255 Clicca e scrivi (max 1 cifra)|LblRisultato "
+             "2760,4560,3735,615 Ciao|lblScrivi 2760,5220,3735,615|Line2 7140,600,9060,600|"
+             "Label3 6120,2160,495,495 X|Label4 6120,2520,495,615 =|Line1 3120,3360,6120,3360|" +
+             cells("TxtRiporto", 0, 4, 5520, -600, 1560, 615, 495) +
+             cells("TxtPrimoFatt", 0, 4, 5520, -600, 2040, 615, 615) +
+             cells("TxtSecondoFatt", 0, 4, 5520, -600, 2640, 615, 615) +
+             cells("TxtProdotto", 0, 4, 5520, -600, 3480, 615, 735)},
+        {"frmMolt1_bis", "Label3 6120,2400,495,495 X|Label4 6120,2760,495,615 =|Line1 3120,3600,6120,3600|" +
+                             cells("TxtRiporto", 0, 4, 5520, -600, 1800, 615, 495) +
+                             cells("TxtPrimoFatt", 0, 4, 5520, -600, 2280, 615, 615) +
+                             cells("TxtSecondoFatt", 0, 4, 5520, -600, 2880, 615, 615) +
+                             cells("TxtProdotto", 0, 4, 5520, -600, 3720, 615, 735)},
+        {"frmMolt2",
+         pannello +
+             "Label5 60,0,6795,795 Moltiplicazione complessa|Label1 60,1860,2895,255 Clicca e scrivi "
+             "(min 2 cifre)|Label2 60,2580,2895,255 Clicca e scrivi (min 2 cifre)|LblRisultato "
+             "3120,5280,3015,555 Ciao|lblScrivi 3120,5880,3015,555|Line3 7140,600,9060,600|"
+             "Label3 6120,1440,495,495 X|Label4 6120,1920,495,615 =|Line1 3120,2760,6120,2760|"
+             "Line2 3120,4560,6120,4560|TxtProdotto1(0) 5520,3240,615,615|" +
+             cells("TxtRiporto1", 0, 4, 5520, -600, 960, 615, 435) +
+             cells("TxtRiporto2", 0, 4, 5520, -600, 960, 615, 435) +
+             cells("TxtPrimoFatt", 0, 4, 5520, -600, 1440, 615, 615) +
+             cells("TxtSecondoFatt", 0, 4, 5520, -600, 2040, 615, 615) +
+             cells("TxtRiporto3", 0, 4, 5520, -600, 2880, 615, 375) +
+             cells("TxtProdotto1", 1, 4, 4920, -600, 3240, 615, 645) +
+             cells("TxtProdotto2", 0, 4, 5520, -600, 3840, 615, 645) +
+             cells("TxtProdotto3", 0, 4, 5520, -600, 4680, 615, 585)},
+        {"frmMolt2_bis", "Label3 5880,960,495,495 X|Label4 5880,1440,495,615 =|Line1 2880,2280,5880,2280|"
+                         "Line2 2880,4080,5880,4080|TxtProdotto1(0) 5280,2760,615,615|" +
+                             cells("TxtRiporto1", 0, 4, 5280, -600, 480, 615, 435) +
+                             cells("TxtRiporto2", 0, 4, 5280, -600, 480, 615, 435) +
+                             cells("TxtPrimoFatt", 0, 4, 5280, -600, 960, 615, 615) +
+                             cells("TxtSecondoFatt", 0, 4, 5280, -600, 1560, 615, 615) +
+                             cells("TxtRiporto3", 0, 4, 5280, -600, 2400, 615, 375) +
+                             cells("TxtProdotto1", 1, 4, 4680, -600, 2760, 615, 645) +
+                             cells("TxtProdotto2", 0, 4, 5280, -600, 3360, 615, 645) +
+                             cells("TxtProdotto3", 0, 4, 5280, -600, 4200, 615, 585)},
     };
     Program p;
     p.m.ChiSceglie = DaTe;
-    for (const auto& [nome, atteso] : posti) {
-        const std::string n = nome;
-        const forms::Form& f = p.forms.load(n.substr(0, n.find('.')));
+    for (const auto& [nome, tavola] : tavole)
+        EXPECT_EQ(testing_support::misplaced(p.forms.load(nome), tavola), "") << nome;
+    // Window: caption size background; control: points, b for bold, i for italic, colour, background.
+    const char* aspetti =
+        "frmMolt1 Moltiplicazione semplice 9504x6816 ffc080|frmMolt1.Label5 27.6bi ff|frmMolt1.Label1 9.6b 0|"
+        "frmMolt1.txtFattori(1) 14.4 c0 ffffff|frmMolt1.LblRisultato 20.4b ff0000|frmMolt1.lblUao 20.4b ff|"
+        "frmMolt1.TxtRiporto(4) 15.6b ff0000 ffc080|frmMolt1.TxtPrimoFatt(3) 21.6b 0 ffc080|"
+        "frmMolt1.TxtSecondoFatt(0) 21.6b 0 ffc080|frmMolt1.TxtProdotto(2) 21.6b c0 ffc080|"
+        "frmMolt1.Label3 18 0 ffc080|frmMolt1.Label4 24 0 ffc080|frmMolt1_bis Form1 9480x6792 ffffff|"
+        "frmMolt1_bis.TxtProdotto(1) 21.6b c0 ffffff|frmMolt1_bis.Label4 24 0 ffffff|"
+        "frmMolt2 Moltiplicazione complessa 9504x6816 ffc080|frmMolt2.TxtRiporto1(1) 12b ff0000 ffc080|"
+        "frmMolt2.TxtRiporto2(2) 12b ff0000 ffc080|frmMolt2.TxtPrimoFatt(2) 18b 0 ffc080|"
+        "frmMolt2.TxtSecondoFatt(1) 18b 0 ffc080|frmMolt2.TxtRiporto3(3) 12b ff0000 ffc080|"
+        "frmMolt2.TxtProdotto1(0) 18b c0 ffc080|frmMolt2.TxtProdotto2(4) 18b c0 ffc080|"
+        "frmMolt2.TxtProdotto3(1) 18b c0 ffc080|frmMolt2.Label3 18 0 ffc080|frmMolt2.Label4 24 0 ffc080|"
+        "frmMolt2_bis Form1 9480x6792 ffffff|frmMolt2_bis.TxtRiporto2(0) 12b ff0000 ffffff|"
+        "frmMolt2_bis.TxtProdotto3(4) 18b c0 ffffff|frmMolt2_bis.Label3 18 0 ffffff|";
+    std::istringstream righe(aspetti);
+    for (std::string riga; std::getline(righe, riga, '|');) {
+        const std::string nome = riga.substr(0, riga.find(' '));
+        const forms::Form& f = p.forms.load(nome.substr(0, nome.find('.')));
         const forms::Control* c =
-            n.find('.') == std::string::npos ? nullptr : f.find(n.substr(n.find('.') + 1));
+            nome.find('.') == std::string::npos ? nullptr : f.find(nome.substr(nome.find('.') + 1));
         std::ostringstream s;
+        s << nome << " " << std::hex;
         if (c == nullptr)
-            s << f.caption << " " << f.width << "x" << f.height << " " << std::hex << f.backColor;
-        else if (c->kind() == forms::ControlKind::Line)
-            s << c->left << "," << c->top << "-" << c->x2 << "," << c->y2;
+            s << f.caption << " " << std::dec << f.width << "x" << f.height << " " << std::hex << f.backColor;
         else
-            s << c->left << "," << c->top << " " << c->width << "x" << c->height << "|" << c->text << "|"
-              << c->font.points << (c->font.bold ? "b" : "") << (c->font.italic ? "i" : "") << " " << std::hex
-              << c->foreColor << "/" << c->backColor;
-        EXPECT_EQ(s.str().substr(0, std::string(atteso).size()), atteso) << nome;
+            s << c->font.points << (c->font.bold ? "b" : "") << (c->font.italic ? "i" : "") << " "
+              << c->foreColor << " " << c->backColor;
+        EXPECT_EQ(s.str().substr(0, riga.size()), riga);
     }
     // In computer mode: the captions, the lists on their first item and what they offer.
     const char* liste[][2] = {
