@@ -249,36 +249,35 @@ TEST(Molt, LayoutCaptionsAndPrintLayouts) {
     p.m.ChiSceglie = DaTe;
     for (const auto& [nome, tavola] : tavole)
         EXPECT_EQ(testing_support::misplaced(p.forms.load(nome), tavola), "") << nome;
-    // Window: caption size background; control: points, b for bold, i for italic, colour, background.
-    const char* aspetti =
-        "frmMolt1 Moltiplicazione semplice 9504x6816 ffc080|frmMolt1.Label5 27.6bi ff|frmMolt1.Label1 9.6b 0|"
-        "frmMolt1.txtFattori(1) 14.4 c0 ffffff|frmMolt1.LblRisultato 20.4b ff0000|frmMolt1.lblUao 20.4b ff|"
-        "frmMolt1.TxtRiporto(4) 15.6b ff0000 ffc080|frmMolt1.TxtPrimoFatt(3) 21.6b 0 ffc080|"
-        "frmMolt1.TxtSecondoFatt(0) 21.6b 0 ffc080|frmMolt1.TxtProdotto(2) 21.6b c0 ffc080|"
-        "frmMolt1.Label3 18 0 ffc080|frmMolt1.Label4 24 0 ffc080|frmMolt1_bis Form1 9480x6792 ffffff|"
-        "frmMolt1_bis.TxtProdotto(1) 21.6b c0 ffffff|frmMolt1_bis.Label4 24 0 ffffff|"
-        "frmMolt2 Moltiplicazione complessa 9504x6816 ffc080|frmMolt2.TxtRiporto1(1) 12b ff0000 ffc080|"
-        "frmMolt2.TxtRiporto2(2) 12b ff0000 ffc080|frmMolt2.TxtPrimoFatt(2) 18b 0 ffc080|"
-        "frmMolt2.TxtSecondoFatt(1) 18b 0 ffc080|frmMolt2.TxtRiporto3(3) 12b ff0000 ffc080|"
-        "frmMolt2.TxtProdotto1(0) 18b c0 ffc080|frmMolt2.TxtProdotto2(4) 18b c0 ffc080|"
-        "frmMolt2.TxtProdotto3(1) 18b c0 ffc080|frmMolt2.Label3 18 0 ffc080|frmMolt2.Label4 24 0 ffc080|"
-        "frmMolt2_bis Form1 9480x6792 ffffff|frmMolt2_bis.TxtRiporto2(0) 12b ff0000 ffffff|"
-        "frmMolt2_bis.TxtProdotto3(4) 18b c0 ffffff|frmMolt2_bis.Label3 18 0 ffffff|";
-    std::istringstream righe(aspetti);
-    for (std::string riga; std::getline(righe, riga, '|');) {
-        const std::string nome = riga.substr(0, riga.find(' '));
-        const forms::Form& f = p.forms.load(nome.substr(0, nome.find('.')));
-        const forms::Control* c =
-            nome.find('.') == std::string::npos ? nullptr : f.find(nome.substr(nome.find('.') + 1));
-        std::ostringstream s;
-        s << nome << " " << std::hex;
-        if (c == nullptr)
-            s << f.caption << " " << std::dec << f.width << "x" << f.height << " " << std::hex << f.backColor;
-        else
-            s << c->font.points << (c->font.bold ? "b" : "") << (c->font.italic ? "i" : "") << " "
-              << c->foreColor << " " << c->backColor;
-        EXPECT_EQ(s.str().substr(0, riga.size()), riga);
+    const std::string cs = " bold Comic Sans MS ";
+    const std::pair<const char*, std::string> aspetti[] = {
+        {"frmMolt1", "Label1 9.6" + cs +
+                         "0 ffffff|txtFattori(1) 14.4 Comic Sans MS c0 ffffff|LblRisultato 20.4" + cs +
+                         "ff0000 ffffff|lblUao 20.4" + cs + "ff ffffff|TxtRiporto(4) 15.6" + cs +
+                         "ff0000 ffc080|TxtPrimoFatt(3) 21.6" + cs + "0 ffc080|TxtSecondoFatt(0) 21.6" + cs +
+                         "0 ffc080|TxtProdotto(2) 21.6" + cs +
+                         "c0 ffc080|Label3 18 Comic Sans MS 0 ffc080|"
+                         "Label4 24 Comic Sans MS 0 ffc080"},
+        {"frmMolt1_bis", "TxtProdotto(1) 21.6" + cs + "c0 ffffff|Label4 24 Comic Sans MS 0 ffffff"},
+        {"frmMolt2", "TxtRiporto1(1) 12" + cs + "ff0000 ffc080|TxtRiporto2(2) 12" + cs +
+                         "ff0000 ffc080|"
+                         "TxtPrimoFatt(2) 18" +
+                         cs + "0 ffc080|TxtSecondoFatt(1) 18" + cs + "0 ffc080|TxtRiporto3(3) 12" + cs +
+                         "ff0000 ffc080|TxtProdotto1(0) 18" + cs + "c0 ffc080|TxtProdotto2(4) 18" + cs +
+                         "c0 ffc080|TxtProdotto3(1) 18" + cs + "c0 ffc080|Label3 18 Comic Sans MS 0 ffc080"},
+        {"frmMolt2_bis", "TxtRiporto2(0) 12" + cs + "ff0000 ffffff|TxtProdotto3(4) 18" + cs +
+                             "c0 ffffff|Label3 18 Comic Sans MS 0 ffffff"},
+    };
+    for (const auto& [nome, tavola] : aspetti)
+        EXPECT_EQ(testing_support::misdrawn(p.forms.load(nome), tavola), "") << nome;
+    std::ostringstream finestre;
+    for (const char* nome : {"frmMolt1", "frmMolt2", "frmMolt1_bis", "frmMolt2_bis"}) {
+        const forms::Form& f = p.forms.load(nome);
+        finestre << f.caption << " " << f.width << "x" << f.height << " " << std::hex << f.backColor
+                 << std::dec << "|";
     }
+    EXPECT_EQ(finestre.str(), "Moltiplicazione semplice 9504x6816 ffc080|Moltiplicazione complessa 9504x6816 "
+                              "ffc080|Form1 9480x6792 ffffff|Form1 9480x6792 ffffff|");
     // In computer mode: the captions, the lists on their first item and what they offer.
     const char* liste[][2] = {
         {"frmMolt1", "N° cifre primo fattore|N° cifre secondo fattore|1 1|1234 1"},
