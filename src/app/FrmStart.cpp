@@ -113,16 +113,12 @@ void FrmStart::sceglie(int chi) {
     Image2.visible = chi != DaTe;
     Timer1.enabled = false;
     for (const ExerciseButton& e : kExercises) {
-        Control& b = this->*e.button;
-        b.visible = true;
-        // An exercise whose window the program does not have yet is shown greyed.
-        b.enabled = m_.forms.isDefined(e.window);
+        (this->*e.button).visible = true;
     }
     m_.ChiSceglie = chi;
 }
 
 void FrmStart::apriEsercizio(const char* window) {
-    if (!m_.forms.isDefined(window)) return;
     forms::Form& esercizio = m_.forms.load(window);
     esercizio.show();
     m_.suonaSeAttivo(SuonoApertura);

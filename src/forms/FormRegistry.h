@@ -39,7 +39,6 @@ class FormRegistry {
     Form& load(const std::string& name);
     template <class T> T& get(const std::string& name) { return dynamic_cast<T&>(load(name)); }
     bool isLoaded(const std::string& name) const { return live_.count(name) != 0; }
-    bool isDefined(const std::string& name) const { return factories_.count(name) != 0; }
     std::vector<Form*> loadedForms() const;
 
     void show(Form& form);
