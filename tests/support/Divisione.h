@@ -1,14 +1,22 @@
 #pragma once
 
-#include "exercise/division_common/FinestraDivisione.h"
-#include "support/Program.h"
+#include "exercise/division_compact/FrmDivCompatta.h"
+#include "exercise/division_extended/FrmDivEstesa.h"
+#include "support/Esercizio.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace testing_support::divisione {
+
+using exercise::FrmDivCompatta;
+using exercise::FrmDivEstesa;
+
+// 0 for the compact window, 1 for the extended one: the index of its answers in AMano.
+template <class W> constexpr int kEstesa = std::is_same_v<W, FrmDivEstesa>;
 
 // Rows here read from the left, as the division windows number them.
 
@@ -33,123 +41,188 @@ template <class W> std::string stato(const W& f) {
     return s + "|" + f.LblRisultato.text + "|" + f.lblScrivi.text + "|" + f.lblUao.text;
 }
 
+// The marks over the dividend, the quotient, then each step's product row (extended) and
+// remainder row, '/' between the two.
+template <class W> std::string lavagna(const W& f) {
+    std::string s = riga(f.TxtQuoziente, riga(f.txtCappello) + " ");
+    for (int k = 1; k <= 4; ++k) {
+        if constexpr (kEstesa<W>) s = riga(f.txtMolt(k), s + " ") + "/";
+        s = riga(f.txtResto(k), kEstesa<W> ? s : s + " ");
+    }
+    return s;
+}
+
+// The borrow mark rows RP0, RP1..., '|' between two, then the dividend and remainder rows 1..3
+// ('g' where greyed).
+template <class W> std::string segni(const W& f) {
+    std::string s;
+    for (int k = 0; k < f.righeSegni(); ++k)
+        s = riga(f.RP(k), k ? s + "|" : s);
+    s += " ";
+    for (const forms::ControlArray* r : {&f.TxtDividendo, &f.txtResto1, &f.txtResto2, &f.txtResto3})
+        for (int i = 1; i <= 4; ++i)
+            s += (*r)[i].enabled ? 'e' : 'g';
+    return s;
+}
+
+// The extended window's four bars: "x1-x2@y" where shown, "-" where hidden; nothing for the compact.
+template <class W> std::string barre(const W& f) {
+    std::string s;
+    if constexpr (kEstesa<W>)
+        for (const forms::Control* l : {&f.Line1, &f.Line2, &f.Line3, &f.Line4})
+            s += (l->visible
+                      ? std::to_string(l->left) + "-" + std::to_string(l->x2) + "@" + std::to_string(l->y2)
+                      : "-") +
+                 (l != &f.Line4 ? " " : "");
+    return s;
+}
+
+// One step of a division worked on paper: the partial dividend, the quotient digit, the
+// product, the remainder, and the board column (1 = the dividend's first) of their units.
+struct Passo {
+    int d, q, p, r, colonna;
+};
+
+// A division worked out by hand. cella: the dividend cell ending the first partial dividend;
+// cifre: the keypad digits of a child who never errs (each quotient digit, in the extended
+// window its product units first, its remainder units first, then the digit brought down);
+// lavagna: the finished board as lavagna() writes it. [0] the compact window's, [1] the extended.
+struct AMano {
+    int cella = 0;
+    std::vector<Passo> passi;
+    std::string cifre[2], lavagna[2];
+};
+
+inline AMano aMano(int dividendo, int divisore) {
+    const std::string t = std::to_string(dividendo);
+    AMano a;
+    int d = 0;
+    while (d < divisore)
+        d = d * 10 + (t[std::size_t(a.cella++)] - '0');
+    // Compact remainder rows stand under the first partial dividend; extended row k and its
+    // product (from the second) k - 1 and k - 2 columns right.
+    std::string cappello = "....", quoziente = "....";
+    std::vector<std::string> resto(4, "...."), molt(4, "...."), restoE(4, "....");
+    const auto scrivi = [](std::string& riga, int cellaUnita, int n) {
+        const std::string c = std::to_string(n);
+        riga.replace(std::size_t(cellaUnita) - c.size(), c.size(), c);
+    };
+    const auto rovescio = [](int n) {
+        const std::string s = std::to_string(n);
+        return std::string(s.rbegin(), s.rend());
+    };
+    for (int colonna = a.cella;; ++colonna) {
+        const int k = int(a.passi.size());
+        const Passo p{d, d / divisore, d / divisore * divisore, d % divisore, colonna};
+        a.passi.push_back(p);
+        quoziente[std::size_t(k)] = char('0' + p.q);
+        cappello[std::size_t(colonna) - 1] = k == 0 ? '^' : 'v';
+        scrivi(resto[std::size_t(k)], a.cella, p.r);
+        scrivi(molt[std::size_t(k)], colonna - (k < 1 ? 0 : k - 1), p.p);
+        scrivi(restoE[std::size_t(k)], colonna - k, p.r);
+        a.cifre[0] += quoziente[std::size_t(k)] + rovescio(p.r);
+        a.cifre[1] += quoziente[std::size_t(k)] + rovescio(p.p) + rovescio(p.r);
+        if (colonna == int(t.size())) break;
+        const char giu = t[std::size_t(colonna)]; // brought down beside the remainder
+        resto[std::size_t(k)][std::size_t(a.cella)] = restoE[std::size_t(k)][std::size_t(colonna - k)] = giu;
+        a.cifre[0] += giu;
+        a.cifre[1] += giu;
+        d = p.r * 10 + (giu - '0');
+    }
+    for (std::size_t i = 0; i + 1 < std::size_t(a.cella); ++i)
+        cappello[i] = '^';
+    a.lavagna[0] = a.lavagna[1] = cappello + " " + quoziente;
+    for (std::size_t k = 0; k < 4; ++k) {
+        a.lavagna[0] += " " + resto[k];
+        a.lavagna[1] += " " + molt[k] + "/" + restoE[k];
+    }
+    return a;
+}
+
 // A division window, opened from the start window's choice and worked through its controls.
-template <class W> struct FinestraDivisione {
+template <class W> struct Finestra {
     testing_support::Program p;
     W* finestra = nullptr;
-    std::string nome;
-
-    explicit FinestraDivisione(std::string n) : nome(std::move(n)) {}
 
     W& apri(int chiSceglie) {
         p.m.ChiSceglie = chiSceglie;
-        return *(finestra = &p.open<W>(nome));
+        return *(finestra = &p.open<W>(kEstesa<W> ? "frmDivEstesa" : "frmDivCompatta"));
     }
-    bool premi(char cifra) { return p.click(*finestra, std::string("Cmd_") + cifra); }
-    bool clicca(int cella) { return p.click(*finestra, "TxtDividendo(" + std::to_string(cella) + ")"); }
+    // Presses controls as premi() does.
+    bool premi(const std::string& tasti) { return testing_support::premi(p, *finestra, tasti); }
+    bool clicca(int cella) { return premi("TxtDividendo(" + std::to_string(cella) + ")"); }
+    // Types both operands on the keypad, in guided mode or not, and presses "OK" unless told not to.
+    bool scrivi(const std::string& dividendo, const std::string& divisore, bool guidato, bool ok = true) {
+        return premi((finestra->Check2.checked != guidato ? "Check2 txtFattori(0) " : "txtFattori(0) ") +
+                     dividendo + " txtFattori(1) " + divisore + (ok ? " CmdInserisci" : ""));
+    }
 
     // What a child who never errs reads: the hint line after "OK", then before each digit the
     // result line and, past the '|', the hint or the exclamation (only one of the two is
     // written at a time).
-    std::vector<std::string> passi(int dividendo, int divisore, bool guidato, int cella,
-                                   const std::string& cifre) {
-        W& f = *finestra;
-        scrivi(std::to_string(dividendo), std::to_string(divisore), guidato);
-        std::vector<std::string> letti{f.lblScrivi.text};
-        EXPECT_TRUE(clicca(cella));
-        for (const char cifra : cifre) {
-            letti.push_back(f.LblRisultato.text + "|" + f.lblScrivi.text + f.lblUao.text);
-            EXPECT_TRUE(premi(cifra));
+    std::vector<std::string> passi(int dividendo, int divisore, bool guidato) {
+        const AMano a = aMano(dividendo, divisore);
+        EXPECT_TRUE(scrivi(std::to_string(dividendo), std::to_string(divisore), guidato));
+        std::vector<std::string> letti{finestra->lblScrivi.text};
+        EXPECT_TRUE(clicca(a.cella));
+        for (const char cifra : a.cifre[kEstesa<W>]) {
+            letti.push_back(finestra->LblRisultato.text + "|" + finestra->lblScrivi.text +
+                            finestra->lblUao.text);
+            EXPECT_TRUE(premi(std::string(1, cifra)));
         }
         return letti;
     }
-
-    // Sets the division up and works it on the keypad as far as digit fermata (0: not even the
-    // first click), each digit first wrong, then right; then presses "Soluzione". Every error so far
-    // is counted in plain mode.
-    void soluzioneDopo(int dividendo, int divisore, bool guidato, int cella, const std::string& cifre,
-                       std::size_t fermata) {
-        scrivi(std::to_string(dividendo), std::to_string(divisore), guidato);
-        ASSERT_TRUE(fermata == 0 || clicca(cella));
-        for (std::size_t e = 0; e + 1 < fermata; ++e)
-            ASSERT_TRUE(premi(cifre[e] == '9' ? '8' : '9') && premi(cifre[e]));
-        EXPECT_EQ(p.m.NumErrori, guidato || fermata == 0 ? 0 : int(fermata) - 1);
-        p.sound.played.clear();
-        ASSERT_TRUE(p.click(*finestra, "CmdAiuto"));
-    }
-
-    // Types both operands on the keypad and, unless told not to, presses "OK".
-    void scrivi(const std::string& dividendo, const std::string& divisore, bool guidato, bool ok = true) {
-        W& f = *finestra;
-        ASSERT_TRUE(f.Check2.checked == guidato || p.click(f, "Check2"));
-        for (int i : {0, 1}) {
-            ASSERT_TRUE(p.click(f, "txtFattori(" + std::to_string(i) + ")"));
-            for (char c : i == 0 ? dividendo : divisore)
-                ASSERT_TRUE(premi(c));
-        }
-        ASSERT_TRUE(!ok || p.click(f, "CmdInserisci"));
-    }
 };
 
-// Sets dividendo : divisore up in f with typed operands, straight through the handlers (the
-// sweeps are long), and repeats it when asked; sounds heard so far are forgotten.
-template <class W> void imposta(W& f, testing_support::Program& p, int dividendo, int divisore, bool ripeti) {
-    p.sound.played.clear();
+// Sets dividendo : divisore up in f through its handlers (repeated when ripeti) and works it as a
+// child would: first, when sbaglia, every wrong click and every wrong digit, then the right ones.
+// Each wrong answer is counted once when conta, else not, and asks the same cell again, erasing
+// only that cell; each right digit goes into the cell the child sees marked, after giusta(e, digit)
+// held for the window's own checks. Ends on "Bravissimo", after which nothing answers any more.
+template <class W, class Giusta>
+void lavoraDivisione(W& f, testing_support::Program& p, int dividendo, int divisore, const AMano& a,
+                     bool ripeti, bool sbaglia, bool conta, Giusta&& giusta) {
+    std::vector<int>& suoni = p.sound.played;
+    suoni.clear();
     f.txtFattori[0].text = std::to_string(dividendo);
     f.txtFattori[1].text = std::to_string(divisore);
     f.CmdInserisci_Click();
     if (ripeti) f.CmdRipeti_Click();
-}
-
-// Works the division set up in f through its handlers, as a child would: first, when sbaglia,
-// every wrong click and every wrong digit, then the right ones (cella, the dividend cell that ends
-// the first partial dividend; cifre, the keypad digits). Each wrong answer is counted once when
-// conta, else not, and asks the same cell again, erasing only that cell; each right digit goes into
-// the cell the child sees marked. controlli(e, giusta) adds the window's own checks before digit e;
-// tavola() is the board at a glance; op() names the division in a failure. Ends on "Bravissimo",
-// after which nothing answers any more.
-template <class W, class Controlli, class Tavola, class Op>
-void lavoraDivisione(W& f, testing_support::Program& p, int cella, const std::string& cifre, bool sbaglia,
-                     bool conta, Controlli&& controlli, Tavola&& tavola, Op&& op) {
-    std::vector<int>& suoni = p.sound.played;
+    const auto op = [&] { return std::to_string(dividendo) + ":" + std::to_string(divisore) + " "; };
     int errori = p.m.NumErrori;
     const auto sbagliata = [&] {
         errori += conta;
         return p.m.NumErrori == errori && f.Image4.visible && suoni.back() == 103;
     };
+    const std::string& cifre = a.cifre[kEstesa<W>];
     // A click on any other dividend cell, empty ones beyond the dividend included.
-    for (int i = 1; i <= 4 && sbaglia; ++i) {
-        if (i == cella) continue;
-        f.TxtDividendo_Click(i);
-        ASSERT_TRUE(sbagliata() && f.TastierinoAttivo == 0) << op() << "cell " << i;
-    }
-    f.TxtDividendo_Click(cella);
+    for (int i = 1; i <= 4 && sbaglia; ++i)
+        ASSERT_TRUE(i == a.cella || (f.TxtDividendo_Click(i), sbagliata() && f.TastierinoAttivo == 0))
+            << op() << "cell " << i;
+    f.TxtDividendo_Click(a.cella);
     for (std::size_t e = 0; e < cifre.size(); ++e) {
-        const char giusta = cifre[e];
-        ASSERT_TRUE(f.Image2.visible && suoni.back() == 104) << op() << e;
         forms::Control* marcata = f.focus();
-        ASSERT_TRUE(marcata && marcata->kind() == forms::ControlKind::Cell && marcata->enabled &&
-                    marcata->text.empty())
-            << op() << e;
-        controlli(e, giusta);
-        if (testing::Test::HasFatalFailure()) return;
-        const std::string prima = sbaglia ? tavola() : "";
-        for (char c = '0'; c <= '9' && sbaglia; ++c) {
-            if (c == giusta) continue;
-            f.Cmd_Click(c - '0');
-            ASSERT_TRUE(sbagliata() && f.focus() == marcata && marcata->text.empty()) << op() << e << c;
-        }
-        ASSERT_TRUE(!sbaglia || tavola() == prima) << op() << e;
-        f.Cmd_Click(giusta - '0');
-        ASSERT_EQ(marcata->text, std::string(1, giusta)) << op() << e;
+        ASSERT_TRUE(f.Image2.visible && suoni.back() == 104 && marcata &&
+                    marcata->kind() == forms::ControlKind::Cell && marcata->enabled &&
+                    marcata->text.empty() && giusta(e, cifre[e]))
+            << op() << e << " " << f.LblRisultato.text << " | " << f.lblScrivi.text;
+        const std::string prima = sbaglia ? lavagna(f) : "";
+        for (char c = '0'; c <= '9' && sbaglia; ++c)
+            ASSERT_TRUE(c == cifre[e] ||
+                        (f.Cmd_Click(c - '0'), sbagliata() && f.focus() == marcata && marcata->text.empty()))
+                << op() << e << c;
+        ASSERT_TRUE(!sbaglia || lavagna(f) == prima) << op() << e;
+        f.Cmd_Click(cifre[e] - '0');
+        ASSERT_EQ(marcata->text, std::string(1, cifre[e])) << op() << e;
     }
     ASSERT_TRUE(f.LblRisultato.text == "Bravissimo" && f.lblScrivi.text == "hai finito" &&
                 f.lblUao.text == "uaooo!" && f.Image3.visible && suoni.back() == 101)
         << op();
     const std::size_t suonati = suoni.size();
     f.Cmd_Click(cifre.back() - '0');
-    f.TxtDividendo_Click(cella);
+    f.TxtDividendo_Click(a.cella);
     ASSERT_TRUE(suoni.size() == suonati && !f.Frame1.enabled && p.m.NumErrori == errori) << op();
+    ASSERT_EQ(lavagna(f), a.lavagna[kEstesa<W>]) << op();
 }
 
 } // namespace testing_support::divisione
