@@ -52,6 +52,57 @@ char cifraSuggerita(const std::string& s) {
     return p == 0 || p == std::string::npos ? '?' : s[p];
 }
 
+// Sets dividendo : divisore up in f through its handlers (repeated when ripeti) and works it as a
+// child would: first, when sbaglia, every wrong click and every wrong digit, then the right ones.
+// Each wrong answer is counted once when conta, else not, and asks the same cell again, erasing
+// only that cell; each right digit goes into the cell the child sees marked, after giusta(e, digit)
+// held for the window's own checks. Ends on "Bravissimo", after which nothing answers any more.
+template <class W, class Giusta>
+void lavoraDivisione(W& f, testing_support::Program& p, int dividendo, int divisore, const AMano& a,
+                     bool ripeti, bool sbaglia, bool conta, Giusta&& giusta) {
+    std::vector<int>& suoni = p.sound.played;
+    suoni.clear();
+    f.txtFattori[0].text = std::to_string(dividendo);
+    f.txtFattori[1].text = std::to_string(divisore);
+    f.CmdInserisci_Click();
+    if (ripeti) f.CmdRipeti_Click();
+    const auto op = [&] { return std::to_string(dividendo) + ":" + std::to_string(divisore) + " "; };
+    int errori = p.m.NumErrori;
+    const auto sbagliata = [&] {
+        errori += conta;
+        return p.m.NumErrori == errori && f.Image4.visible && suoni.back() == 103;
+    };
+    const std::string& cifre = a.cifre[kEstesa<W>];
+    // A click on any other dividend cell, empty ones beyond the dividend included.
+    for (int i = 1; i <= 4 && sbaglia; ++i)
+        ASSERT_TRUE(i == a.cella || (f.TxtDividendo_Click(i), sbagliata() && f.TastierinoAttivo == 0))
+            << op() << "cell " << i;
+    f.TxtDividendo_Click(a.cella);
+    for (std::size_t e = 0; e < cifre.size(); ++e) {
+        forms::Control* marcata = f.focus();
+        ASSERT_TRUE(f.Image2.visible && suoni.back() == 104 && marcata &&
+                    marcata->kind() == forms::ControlKind::Cell && marcata->enabled &&
+                    marcata->text.empty() && giusta(e, cifre[e]))
+            << op() << e << " " << f.LblRisultato.text << " | " << f.lblScrivi.text;
+        const std::string prima = sbaglia ? lavagna(f) : "";
+        for (char c = '0'; c <= '9' && sbaglia; ++c)
+            ASSERT_TRUE(c == cifre[e] ||
+                        (f.Cmd_Click(c - '0'), sbagliata() && f.focus() == marcata && marcata->text.empty()))
+                << op() << e << c;
+        ASSERT_TRUE(!sbaglia || lavagna(f) == prima) << op() << e;
+        f.Cmd_Click(cifre[e] - '0');
+        ASSERT_EQ(marcata->text, std::string(1, cifre[e])) << op() << e;
+    }
+    ASSERT_TRUE(f.LblRisultato.text == "Bravissimo" && f.lblScrivi.text == "hai finito" &&
+                f.lblUao.text == "uaooo!" && f.Image3.visible && suoni.back() == 101)
+        << op();
+    const std::size_t suonati = suoni.size();
+    f.Cmd_Click(cifre.back() - '0');
+    f.TxtDividendo_Click(a.cella);
+    ASSERT_TRUE(suoni.size() == suonati && !f.Frame1.enabled && p.m.NumErrori == errori) << op();
+    ASSERT_EQ(lavagna(f), a.lavagna[kEstesa<W>]) << op();
+}
+
 // Dividends da..a - 1 with every divisor they take, in a plain window and in a guided one: the
 // finished board against the division worked by hand; guided, every hint names the digit to write
 // next and every sum in it holds; in the extended window, each step's bar and the borrow marks the

@@ -9,43 +9,29 @@ using namespace testing_support::divisione;
 
 namespace {
 
-// The board moved by dx, dy from its place on the window: cell i of each row 480 twips right of
-// cell i - 1, each remainder row (and its marks) one column right of the one above.
-std::string tavola(int dx, int dy, int altezza) {
-    const auto a = [dx, dy](const char* nome, int left, int top, int w, int h, const char* testo) {
-        return std::string(nome) + " " + std::to_string(left + dx) + "," + std::to_string(top + dy) + "," +
-               std::to_string(w) + "," + std::to_string(h) + testo + "|";
-    };
-    std::string t = a("TxtDividendo(5)", 3120, 2460, 495, 405, "") + a("Label3", 3660, 2400, 315, 495, " :") +
-                    a("TxtDivisore", 3960, 2460, 795, altezza, "") + a("Label4", 4800, 2400, 375, 495, " =");
-    const std::tuple<const char*, int, int, int, int> righe[] = {
-        {"txtCappello", 1680, 1980, 480, 330},  {"RP0", 1620, 2280, 495, 225},
-        {"TxtDividendo", 1680, 2460, 495, 435}, {"TxtQuoziente", 5220, 2460, 495, altezza},
-        {"RP1", 1680, 2880, 495, 225},          {"txtResto1", 1680, 3060, 495, 435},
-        {"RP2", 2160, 3480, 495, 225},          {"txtResto2", 2160, 3660, 495, 435},
-        {"RP3", 2640, 4080, 495, 225},          {"txtResto3", 2640, 4260, 495, 435},
-        {"RP4", 3120, 4680, 495, 225},          {"txtResto4", 3120, 4860, 495, 435}};
-    for (const auto& [riga, left, top, w, h] : righe)
-        t += testing_support::cells(riga, 1, 4, left + dx, 480, top + dy, w, h);
-    return t;
-}
-
-// Every control in place, on the window and on paper; the captions and lists of either mode.
+// Every control in place, on the window and on paper (the board moved right and up, the divisor
+// and quotient lower); the captions and lists of either mode.
 TEST(DivCompattaSetUp, LoadsForEitherChooserWithEveryControlInPlace) {
-    const std::string posti =
-        tavola(0, 0, 435) + testing_support::kKeypad +
-        "Label5 120,0,6675,795 Divisione compatta|txtFattori(0) 2160,1500,1035,405|txtFattori(1) "
-        "4080,1500,1035,405|CmbDividendo 2160,1500,615,315|CmbDivisore 4080,1500,615,315|mano(0) "
-        "1500,1440,384,384|mano(1) 3420,1440,384,384|Check2 5640,1020,1395,375|CmdInserisci "
-        "5640,1560,1395,495|"
-        "cmdStampa 7620,1380,1395,495|Frame1 7320,2100,1935,2655 Tastierino numerico|CmdAiuto "
-        "720,2040,1095,495|backspace 8040,4140,1095,495|CmdRipeti 5640,4920,1395,495|CmdEnd "
-        "7560,4920,1395,495|"
-        "Image1 960,3720,900,855|Image2 960,3720,900,855|Image3 960,3720,900,855|Image4 960,3720,900,855|"
-        "lblUao 600,4620,1515,615|LblRisultato 420,5580,8595,525 Ciao|lblScrivi 420,6120,8595,465|"
-        "Shape1 7320,180,1935,975|Line2 7320,660,9240,660|Label6 7380,180,1155,435 Eseguite|"
-        "lblFatte 8640,180,495,435  0|Label7 7380,660,1035,435 Errori|lblErrori 8640,660,495,435  0|";
     // clang-format off
+    const std::string posti = testing_support::kKeypad +
+        "Label5 120,0,6675,795 Divisione compatta|txtFattori(0) 2160,1500,1035,405|txtFattori(1) 4080,1500,1035,405|"
+        "CmbDividendo 2160,1500,615,315|CmbDivisore 4080,1500,615,315|mano(0) 1500,1440,384,384|mano(1) 3420,1440,384,384|"
+        "Check2 5640,1020,1395,375|CmdInserisci 5640,1560,1395,495|cmdStampa 7620,1380,1395,495|"
+        "Frame1 7320,2100,1935,2655 Tastierino numerico|CmdAiuto 720,2040,1095,495|backspace 8040,4140,1095,495|"
+        "CmdRipeti 5640,4920,1395,495|CmdEnd 7560,4920,1395,495|Image1 960,3720,900,855|Image2 960,3720,900,855|"
+        "Image3 960,3720,900,855|Image4 960,3720,900,855|lblUao 600,4620,1515,615|LblRisultato 420,5580,8595,525 Ciao|"
+        "lblScrivi 420,6120,8595,465|Shape1 7320,180,1935,975|Line2 7320,660,9240,660|Label6 7380,180,1155,435 Eseguite|"
+        "lblFatte 8640,180,495,435  0|Label7 7380,660,1035,435 Errori|lblErrori 8640,660,495,435  0|"
+        // The board: column c at 1680 + 480 (c - 1), the marks over the dividend 60 twips left; remainder
+        // row k and its marks k - 1 columns right, 600 twips below the row above.
+        "txtCappello(1) 1680,1980,480,330|RP0(4) 3060,2280,495,225|TxtDividendo(1) 1680,2460,495,435|"
+        "TxtDividendo(5) 3120,2460,495,405|Label3 3660,2400,315,495 :|TxtDivisore 3960,2460,795,435|"
+        "Label4 4800,2400,375,495 =|TxtQuoziente(4) 6660,2460,495,435|RP1(2) 2160,2880,495,225|"
+        "txtResto1(3) 2640,3060,495,435|RP2(1) 2160,3480,495,225|txtResto2(1) 2160,3660,495,435|"
+        "RP3(1) 2640,4080,495,225|txtResto3(4) 4080,4260,495,435|RP4(1) 3120,4680,495,225|txtResto4(2) 3600,4860,495,435|";
+    EXPECT_EQ(testing_support::misplaced(exercise::FrmDivCompattaBis{}, "txtCappello(1) 2340,1680,480,330|"
+        "TxtDividendo(2) 2820,2160,495,435|TxtDivisore 4620,2160,795,405|TxtQuoziente(1) 5880,2160,495,405|"
+        "RP3(2) 3780,3780,495,225|txtResto4(4) 5220,4560,495,435|Label4 5460,2100,375,495 ="), "");
     const std::tuple<int, const char*, const char*, const char*> casi[] = {
         {app::DaTe, "+--+2ggggg|Ciao||", "     Clicca e scrivi     (max 4 cifre)", "     Clicca e scrivi     (max 2 cifre)"},
         {app::DalComputer, "----2ggggg|Ciao||", "                     N° cifre dividendo", "                      N° cifre divisore"}};
@@ -63,7 +49,6 @@ TEST(DivCompattaSetUp, LoadsForEitherChooserWithEveryControlInPlace) {
         w.p.event([&] { f.Cmb_DropDown(1); }); // opening a list stops the blinking hand
         EXPECT_FALSE(f.Timer1.enabled);
     }
-    EXPECT_EQ(testing_support::misplaced(exercise::FrmDivCompattaBis{}, tavola(660, -300, 405)), "");
 }
 
 // What each action does to 845 : 23 with its first quotient digit written: the window at a glance,
