@@ -82,6 +82,9 @@ TEST(DivSuggerimenti, EachStepSaysWhatComesNextAndMarksItsBorrows) {
           RE + "uao!", BT + "uaoo!", Q + "uao!", P + "uao!", "Bravo|uaoo!", RE + "uao!"}, NE},
         {'E', 92, 13, true, {"Clicca sulla seconda cifra.", " 92: 13= 7|Scrivi  7", " 7x3= 21|Scrivi 1 (e riporta  2)",
           " 7x1+ 2 (che riportavo) = 9|Scrivi 9", " 2-1= 1|Scrivi  1"}, NE},
+        // A units product of 10 carries too.
+        {'E', 50, 25, true, {"Clicca sulla seconda cifra.", " 50: 25= 2|Scrivi  2", " 2x5= 10|Scrivi 0 (e riporta  1)",
+          " 2x2+ 1 (che riportavo) = 5|Scrivi 5", " 0-0= 0|Scrivi  0"}, NE},
         // The units borrow; the tens column of a two-digit remainder.
         {'E', 91, 39, true, {"Clicca sulla seconda cifra.", " 91: 39= 2|Scrivi  2", " 2x9= 18|Scrivi 8 (e riporta  1)",
           " 2x3+ 1 (che riportavo) = 7|Scrivi 7", " 11-8= 3|Scrivi  3", " 8-7= 1|Scrivi  1"},
