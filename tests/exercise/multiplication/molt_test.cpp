@@ -87,8 +87,9 @@ std::string gioca(int chi, const std::string& copione) {
                 r.substr(0, 2) + std::to_string(t->w->find("Line1")->left) + " " + lavagna(*t->w) + "\n";
         } else {
             forms::Form& carta = t->p.forms.load(t->w->name() + "_bis");
-            for (const auto& [cella, testo] : t->p.printer.pages.back())
-                carta.find(cella)->text = testo;
+            for (const auto& pagina : t->p.printer.pages)
+                for (const auto& [cella, testo] : pagina)
+                    carta.find(cella)->text = testo;
             scritto += "P " + lavagna(carta) + "\n";
         }
     }
@@ -243,7 +244,15 @@ TEST(Molt, EntryLimitsAndRefusals) {
 // its print layout (a cell of each row: the rows are placed alike), then looks (points, bold,
 // colour, background), the windows' captions, sizes and colours, and the computer mode's lists.
 TEST(Molt, LayoutCaptionsAndPrintLayouts) {
-    using testing_support::cells;
+    auto righe = [](const std::string& t) { // "row top height": cells 0..4 from the units column at 5520
+        std::istringstream in(t);
+        std::string s, nome;
+        for (int top, alta; in >> nome >> top >> alta;) {
+            const int da = nome == "TxtProdotto1"; // its cell 0 is taller, in the table
+            s += testing_support::cells(nome, da, 4, 5520 - 600 * da, -600, top, 615, alta);
+        }
+        return s;
+    };
     auto tavola = [](std::string t) { return std::erase(t, '\n'), t; };
     const std::string pannello =
         testing_support::kKeypad + tavola(R"(Check2 900,1320,1575,375|mano(0) 480,2100,384,384|
@@ -252,31 +261,25 @@ CmbNSF 1380,2880,615,315|CmdVai 960,3420,1395,495|Image1 1260,4260,900,855|Image
 lblUao 1020,5280,1515,615|cmdStampa 7440,1320,1395,495|CmdProdotto 7380,4860,1395,495|CmdEnd 7380,5580,1395,495|
 backspace 7860,4020,1095,495|)");
     const std::pair<const char*, std::string> tavole[] = {
-        {"frmMolt1", pannello + tavola(R"(Label5 60,60,6555,855 Moltiplicazione semplice|
+        {"frmMolt1",
+         pannello + tavola(R"(Label5 60,60,6555,855 Moltiplicazione semplice|
 Label1 60,1860,3015,255 Clicca e scrivi (max 4 cifre)|Label2 60,2580,3015,255 Clicca e scrivi (max 1 cifra)|
 LblRisultato 2760,4560,3735,615 Ciao|lblScrivi 2760,5220,3735,615|Line2 7140,600,9060,600|
 Label3 6120,2160,495,495 X|Label4 6120,2520,495,615 =|Line1 3120,3360,6120,3360|)") +
-                         cells("TxtRiporto", 0, 4, 5520, -600, 1560, 615, 495) +
-                         cells("TxtPrimoFatt", 0, 4, 5520, -600, 2040, 615, 615) +
-                         cells("TxtSecondoFatt", 0, 4, 5520, -600, 2640, 615, 615) +
-                         cells("TxtProdotto", 0, 4, 5520, -600, 3480, 615, 735)},
+             righe("TxtRiporto 1560 495 TxtPrimoFatt 2040 615 TxtSecondoFatt 2640 615 TxtProdotto 3480 735")},
         {"frmMolt1_bis",
          tavola(R"(Label3 6120,2400,495,495 X|Label4 6120,2760,495,615 =|Line1 3120,3600,6120,3600|
 TxtRiporto(1) 4920,1800,615,495|TxtPrimoFatt(4) 3120,2280,615,615|TxtSecondoFatt(0) 5520,2880,615,615|
 TxtProdotto(2) 4320,3720,615,735)")},
-        {"frmMolt2", pannello + tavola(R"(Label5 60,0,6795,795 Moltiplicazione complessa|
+        {"frmMolt2",
+         pannello + tavola(R"(Label5 60,0,6795,795 Moltiplicazione complessa|
 Label1 60,1860,2895,255 Clicca e scrivi (min 2 cifre)|Label2 60,2580,2895,255 Clicca e scrivi (min 2 cifre)|
 LblRisultato 3120,5280,3015,555 Ciao|lblScrivi 3120,5880,3015,555|Line3 7140,600,9060,600|
 Label3 6120,1440,495,495 X|Label4 6120,1920,495,615 =|Line1 3120,2760,6120,2760|Line2 3120,4560,6120,4560|
 TxtProdotto1(0) 5520,3240,615,615|)") +
-                         cells("TxtRiporto1", 0, 4, 5520, -600, 960, 615, 435) +
-                         cells("TxtRiporto2", 0, 4, 5520, -600, 960, 615, 435) +
-                         cells("TxtPrimoFatt", 0, 4, 5520, -600, 1440, 615, 615) +
-                         cells("TxtSecondoFatt", 0, 4, 5520, -600, 2040, 615, 615) +
-                         cells("TxtRiporto3", 0, 4, 5520, -600, 2880, 615, 375) +
-                         cells("TxtProdotto1", 1, 4, 4920, -600, 3240, 615, 645) +
-                         cells("TxtProdotto2", 0, 4, 5520, -600, 3840, 615, 645) +
-                         cells("TxtProdotto3", 0, 4, 5520, -600, 4680, 615, 585)},
+             righe("TxtRiporto1 960 435 TxtRiporto2 960 435 TxtPrimoFatt 1440 615 TxtSecondoFatt 2040 "
+                   "615 TxtRiporto3 2880 375 TxtProdotto1 3240 645 TxtProdotto2 3840 645 TxtProdotto3 4680 "
+                   "585")},
         {"frmMolt2_bis",
          tavola(R"(Label3 5880,960,495,495 X|Label4 5880,1440,495,615 =|Line1 2880,2280,5880,2280|
 Line2 2880,4080,5880,4080|TxtProdotto1(0) 5280,2760,615,615|TxtRiporto1(3) 3480,480,615,435|
