@@ -17,6 +17,8 @@ class Brivatenzo {
     ~Brivatenzo();
     // Shows the start window.
     void start();
+    // The windows, for a test that drives the program on screen to read their state.
+    forms::FormRegistry& windows() { return registry_; }
 
   private:
     platform::QtSoundPlayer sound_;

@@ -1,6 +1,6 @@
 #include "app/Module1.h"
 #include "exercise/FinestraEsercizio.h"
-#include "platform/Wav.h"
+#include "integration/RealServices.h"
 #include "platform/qt/QtResources.h"
 #include "platform/qt/QtSoundPlayer.h"
 #include "support/Fakes.h"
@@ -11,10 +11,6 @@
 #include "view/QtPrinter.h"
 #include "view/ViewHost.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
-#include <QImage>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QTest>
@@ -23,19 +19,12 @@
 #include <vector>
 
 using namespace testing_support;
+using namespace real_services;
 
 namespace {
 
 // The whole program, with real sound.
 using RealSound = BasicProgram<platform::QtSoundPlayer, platform::QtResources>;
-
-// Peak distance from silence in a recording of unsigned 8-bit samples.
-int peak(const QByteArray& raw) {
-    int p = 0;
-    for (char c : raw)
-        p = std::max(p, std::abs(static_cast<unsigned char>(c) - 128));
-    return p;
-}
 
 TEST(Sound, EverySoundIsAPlayableWaveOfItsRole) {
     platform::QtResources res;
@@ -47,39 +36,14 @@ TEST(Sound, EverySoundIsAPlayableWaveOfItsRole) {
     EXPECT_TRUE(res.sound(108).empty());
 }
 
-// The stretches of sound in unsigned 8-bit samples at `rate`, in ms: from the first to
-// the last slice of 5 ms above the recorder's dither, with less than 250 ms of silence
-// inside a stretch.
-std::vector<int> stretchesMs(const QByteArray& raw, int rate) {
-    const int slice = rate / 200;
-    std::vector<int> found;
-    int first = -1, last = -1;
-    for (int i = 0; (i + 1) * slice <= raw.size(); ++i) {
-        if (peak(raw.mid(i * slice, slice)) <= 8) continue;
-        if (first >= 0 && (i - last) * 5 >= 250) {
-            found.push_back((last - first + 1) * 5);
-            first = -1;
-        }
-        if (first < 0) first = i;
-        last = i;
-    }
-    if (first >= 0) found.push_back((last - first + 1) * 5);
-    return found;
-}
-
 // One recording of the null sink's monitor for every check of what is heard: each sound
 // alone, a long sound cut by a short one, 200 sounds in quick succession, and one more
 // sound after them, each half a second or more apart.
 TEST(Sound, EverySoundIsHeardWholeANewOneCutsTheOldAndTheStreamSurvivesQuickSwitches) {
     constexpr int rate = 8000;
     RealSound s;
-    QProcess rec;
-    rec.start("parec", {"--device=brivatenzo_null.monitor", "--format=u8", "--channels=1",
-                        QStringLiteral("--rate=%1").arg(rate), "--latency-msec=20"});
-    ASSERT_TRUE(rec.waitForStarted(3000)) << "parec is needed (scripts/install-deps.sh installs it)";
-    // The recorder takes up to a few seconds to deliver its first samples.
-    ASSERT_TRUE(rec.waitForReadyRead(10000)) << "no sound server (scripts/services.sh starts PulseAudio)";
-    QTest::qWait(200);
+    SinkRecorder rec(rate);
+    ASSERT_FALSE(::testing::Test::HasFailure());
 
     struct Row {
         int sound;
@@ -102,8 +66,7 @@ TEST(Sound, EverySoundIsHeardWholeANewOneCutsTheOldAndTheStreamSurvivesQuickSwit
     QTest::qWait(3300); // the last of them may be the longest; then the stream falls idle
     s.m.Suona(105);
     QTest::qWait(1139 + 500);
-    rec.terminate();
-    rec.waitForFinished(3000);
+    const QByteArray recorded = rec.stop();
 
     // Idle, the player keeps its stream but holds it still.
     QTest::qWait(300);
@@ -117,23 +80,11 @@ TEST(Sound, EverySoundIsHeardWholeANewOneCutsTheOldAndTheStreamSurvivesQuickSwit
     EXPECT_EQ(streams.count("Corked: yes"), 1) << "the player's one stream is not there, or more are";
     EXPECT_EQ(streams.count("Corked: no"), 0) << "an idle player keeps its stream running";
 
-    // How long a sound's own samples are audible by the same measure (all seven are
-    // 8-bit): the recording must hear all of it, its end included, and not much more.
-    auto audibleMs = [&s](int n) {
-        const platform::Bytes wav = s.resources.sound(n);
-        const auto info = platform::parseWav(wav);
-        EXPECT_TRUE(info && info->bitsPerSample == 8) << n;
-        const auto own = stretchesMs(QByteArray(reinterpret_cast<const char*>(wav.data() + info->dataOffset),
-                                                static_cast<qsizetype>(info->dataSize)),
-                                     info->sampleRate);
-        EXPECT_EQ(own.size(), 1u) << n;
-        return own.at(0);
-    };
-    const std::vector<int> heard = stretchesMs(rec.readAllStandardOutput(), rate);
+    // The recording must hear all of each sound, its end included, and not much more.
+    const std::vector<int> heard = stretchesMs(recorded, rate);
     ASSERT_EQ(heard.size(), std::size(rows) + 3) << ::testing::PrintToString(heard);
     auto expectWhole = [&](std::size_t at, int n, const char* when) {
-        EXPECT_GE(heard[at], audibleMs(n) - 50) << "sound " << n << " " << when;
-        EXPECT_LE(heard[at], audibleMs(n) + 100) << "sound " << n << " " << when;
+        EXPECT_TRUE(heardWhole(n, heard[at])) << "sound " << n << " " << when << ": " << heard[at] << " ms";
     };
     for (std::size_t i = 0; i < std::size(rows); ++i)
         expectWhole(i, rows[i].sound, "alone");
@@ -174,47 +125,6 @@ TEST(Sound, AClickArrivingWhileASoundReplacesAnotherIsHandledAfterTheHandlerOnce
     QCoreApplication::processEvents();
     EXPECT_EQ(f->txtFattori[1].text, "7");
     EXPECT_EQ(f->txtFattori[0].text, "");
-}
-
-// The PDF files CUPS-PDF has written so far.
-QStringList pdfFiles() {
-    return QDir(QDir::homePath() + "/PDF").entryList({"*.pdf"}, QDir::Files);
-}
-
-// Waits for a PDF file that was not there before.
-QString waitForNewPdf(const QStringList& before) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 30000) {
-        for (const QString& name : pdfFiles())
-            if (!before.contains(name)) {
-                QTest::qWait(500); // let the writer finish
-                return QDir::homePath() + "/PDF/" + name;
-            }
-        QTest::qWait(100);
-    }
-    return {};
-}
-
-// Prints the layout on the default printer and reads the page back, at 48 dpi.
-QImage printedPage(forms::Form& layout) {
-    const QStringList before = pdfFiles();
-    view::QtPrinter printer;
-    EXPECT_TRUE(printer.print(layout)) << "needs CUPS with a default printer (scripts/test.sh sets one up)";
-    const QString pdf = waitForNewPdf(before);
-    EXPECT_FALSE(pdf.isEmpty());
-    QProcess::execute("pdftoppm", {"-r", "48", "-png", "-singlefile", pdf, "/tmp/brivatenzo-page"});
-    QImage page("/tmp/brivatenzo-page.png");
-    QFile::remove("/tmp/brivatenzo-page.png");
-    return page;
-}
-
-int darkPixels(const QImage& page) {
-    int dark = 0;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            dark += qGray(page.pixel(x, y)) < 128;
-    return dark;
 }
 
 // Each window's solved operation, printed on the default printer, shows its digits.

@@ -35,17 +35,24 @@ bool premi(Program& p, exercise::FinestraEsercizio& w, const std::string& tasti)
     return true;
 }
 
-std::string lavora(exercise::FinestraEsercizio& w, const Risposta& giusta, bool sbaglia, int& passi) {
+std::string lavora(exercise::FinestraEsercizio& w, const Risposta& giusta, bool sbaglia, int& passi,
+                   const Clic& clic) {
+    const auto tasto = [&w, &clic](int d) {
+        if (clic)
+            clic("Cmd_" + std::to_string(d));
+        else
+            w.Cmd_Click(d);
+    };
     for (passi = 0; w.Frame1.isEnabled(); ++passi) { // until the keypad takes no digit
         const forms::Control* cella = w.focus();
         const int d = cella != nullptr && passi < 30 ? giusta(*cella) : -1;
         if (d < 0) return "asks for " + (cella ? cella->name() : std::string("no cell"));
         const std::string prima = cella->text, cifra = std::to_string(d);
         if (sbaglia) {
-            w.Cmd_Click((d + 1) % 10);
+            tasto((d + 1) % 10);
             if (cella->text != prima || w.focus() != cella) return "a wrong digit stays or moves on";
         }
-        w.Cmd_Click(d);
+        tasto(d);
         if (cella->text != prima + cifra && cella->text != cifra + prima)
             return "a right digit in " + cella->name() + " is not kept";
     }

@@ -23,9 +23,13 @@ bool premi(Program& p, exercise::FinestraEsercizio& w, const std::string& tasti)
 // each cell the window asks for the digit `giusta` gives for it (-1: a cell that should not
 // be asked), after a wrong digit first when `sbaglia` (which must be undone and asked again). A
 // cell that already holds a digit takes the new one after it, or in front of it.
-// Returns the first fault, or ""; `passi` counts the right digits.
+// Returns the first fault, or ""; `passi` counts the right digits. The keys are pressed with
+// `clic`, given a control's name, when there is one (the mouse on a real window), else
+// straight through the keypad's handler.
 using Risposta = std::function<int(const forms::Control& cella)>;
-std::string lavora(exercise::FinestraEsercizio& w, const Risposta& giusta, bool sbaglia, int& passi);
+using Clic = std::function<void(const std::string& controllo)>;
+std::string lavora(exercise::FinestraEsercizio& w, const Risposta& giusta, bool sbaglia, int& passi,
+                   const Clic& clic = {});
 
 // Plays a dialogue: each line's first word is pressed (premi()), and the line written back as
 // "word text sounds stato()": the text then in the cell that had the focus ("." empty) and the

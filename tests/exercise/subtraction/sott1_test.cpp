@@ -1,5 +1,6 @@
 // The subtraction window: its layout, the operands typed or drawn, worked examples, the
 // dialogues word for word, and a child working very many subtractions.
+#include "Sottrazione.h"
 #include "exercise/subtraction/FrmSott1.h"
 #include "support/Esercizio.h"
 #include "support/Layout.h"
@@ -13,6 +14,9 @@ namespace {
 using app::DalComputer;
 using app::DaTe;
 using exercise::FrmSott1;
+using sott1_test::cifraDi;
+using sott1_test::giusta;
+using sott1_test::prende;
 using testing_support::stato;
 
 // A row from column 4 down to the units, cells apart by '|' (a borrow cell may hold two
@@ -278,33 +282,6 @@ TEST(Sott1, GoldenTranscripts) {
         EXPECT_EQ(testing_support::trascrivi(b.p, b.operazione(m, s, guidato), attesa), attesa)
             << m << " - " << s;
     }
-}
-
-int cifraDi(long n, int c) {
-    while (c-- > 0)
-        n /= 10;
-    return static_cast<int>(n % 10);
-}
-
-// Column c borrows when the minuend's last c + 1 digits make less than the subtrahend's.
-bool prende(long m, long s, int c) {
-    long p = 10;
-    for (int k = 0; k < c; ++k)
-        p *= 10;
-    return c >= 0 && m % p < s % p;
-}
-
-// The key for the cell in focus; -1 for a cell that should not be asked.
-int giusta(const FrmSott1& w, const forms::Control& cella, long m, long s) {
-    for (int c = 0; c < 5; ++c) {
-        if (&cella == &w.TxtDifferenza[c]) return cifraDi(m - s, c);
-        if (&cella != &w.TxtPrestito[c]) continue;
-        if (c > w.Colonna) return cifraDi(m, c) == 0 ? 9 : cifraDi(m, c) - 1; // a lender, or a zero passed
-        if (!prende(m, s, c)) return -1;
-        const std::string t = std::to_string(10 + cifraDi(m, c) - (c > 0 && prende(m, s, c - 1)));
-        return cella.text == "1" ? t[1] - '0' : 1; // the 1 first, or in front of a lowered digit
-    }
-    return -1;
 }
 
 // Works the subtraction to its end (see lavora()), counted when conta; then the finish, the
