@@ -1,12 +1,47 @@
 #include "Brivatenzo.h"
 
 #include "app/Windows.h"
+#include "view/FormWindow.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QWidget>
+#include <functional>
 
 static void initResources() {
     Q_INIT_RESOURCE(resources);
 }
+
+namespace {
+
+// Runs an action once a widget has painted, after the paint and everything queued
+// with it, then goes.
+class AfterFirstPaint : public QObject {
+  public:
+    AfterFirstPaint(QWidget* widget, std::function<void()> action)
+        : QObject(widget), action_(std::move(action)) {
+        widget->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    action_();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> action_;
+};
+
+} // namespace
 
 Brivatenzo::Brivatenzo() {
     // The pictures and sounds live in this static library: pull them in.
@@ -20,5 +55,12 @@ Brivatenzo::~Brivatenzo() {
 }
 
 void Brivatenzo::start() {
-    registry_.run([this] { registry_.load("frmStart").show(); });
+    forms::Form* first = nullptr;
+    registry_.run([this, &first] {
+        first = &registry_.load("frmStart");
+        first->show();
+    });
+    // A sound asked for sooner loads the player itself.
+    if (QWidget* w = first != nullptr ? host_.windowOf(*first) : nullptr)
+        new AfterFirstPaint(w, [this] { sound_.open(); });
 }

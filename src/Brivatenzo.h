@@ -3,9 +3,9 @@
 #include "app/Module1.h"
 #include "forms/FormRegistry.h"
 #include "platform/ClockRandom.h"
+#include "platform/qt/DeferredSoundPlayer.h"
 #include "platform/qt/QtEnvironment.h"
 #include "platform/qt/QtResources.h"
-#include "platform/qt/QtSoundPlayer.h"
 #include "view/QtPrinter.h"
 #include "view/ViewHost.h"
 
@@ -15,13 +15,13 @@ class Brivatenzo {
   public:
     Brivatenzo();
     ~Brivatenzo();
-    // Shows the start window.
+    // Shows the start window; the sound player is loaded once it has painted.
     void start();
     // The windows, for a test that drives the program on screen to read their state.
     forms::FormRegistry& windows() { return registry_; }
 
   private:
-    platform::QtSoundPlayer sound_;
+    platform::DeferredSoundPlayer sound_;
     platform::QtResources resources_;
     view::QtPrinter printer_;
     platform::ClockRandom random_;
