@@ -5,6 +5,7 @@
 #include "view/Pictures.h"
 #include "view/Units.h"
 
+#include <QGlyphRun>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -44,6 +45,20 @@ void TextBlock::set(const QString& text, const QFont& font, int width) {
     }
     layout_.endLayout();
     height_ = std::max<qreal>(height_, 0);
+    ink_.assign(static_cast<std::size_t>(layout_.lineCount()), std::nullopt);
+}
+
+QRectF TextBlock::ink(int line) const {
+    std::optional<QRectF>& known = ink_[static_cast<std::size_t>(line)];
+    if (!known) {
+        const QTextLine l = layout_.lineAt(line);
+        QRectF r;
+        for (const QGlyphRun& run : l.glyphRuns())
+            r |= run.boundingRect();
+        // Anti-aliasing reaches a pixel beyond the outlines.
+        known = r.translated(-l.x(), -l.y()).adjusted(-1, -1, 1, 1);
+    }
+    return *known;
 }
 
 void TextBlock::draw(QPainter& p, const QRect& r, int flags) const {
@@ -62,7 +77,13 @@ void TextBlock::draw(QPainter& p, const QRect& r, int flags) const {
         else if (flags & Qt::AlignHCenter)
             x += free / 2;
         const QRectF place(x, y + line.y(), line.horizontalAdvance(), line.height());
-        if (exposed.isEmpty() || exposed.intersects(place)) line.draw(&p, QPointF(x, y));
+        if (exposed.isEmpty() || exposed.contains(place)) {
+            line.draw(&p, QPointF(x, y));
+        } else if (exposed.intersects(place)) {
+            // A strip along the line's edge (a blinking neighbour) is often blank: its
+            // glyphs are not worth stroking for it.
+            if (exposed.intersects(ink(i).translated(place.topLeft()))) line.draw(&p, QPointF(x, y));
+        }
     }
 }
 
@@ -343,7 +364,11 @@ ListView::ListView(FormWindow& window, forms::Control& control, QWidget* parent)
 
 void ListView::refresh() {
     ControlView::refresh();
-    if (const QFont f = qfont(look().font); font() != f) setFont(f);
+    if (!fontSet_ || !sameFont(font_, look().font)) {
+        font_ = look().font;
+        fontSet_ = true;
+        setFont(qfont(font_));
+    }
     // A choice in the open list moves the widget before the form hears of it, and the
     // handler may undo it: compare with the widget, not with what was shown last.
     if (currentIndex() != control_.listIndex) {

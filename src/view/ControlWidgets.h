@@ -8,6 +8,8 @@
 #include <QTextLayout>
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace view {
 
@@ -42,8 +44,13 @@ class TextBlock {
     void draw(QPainter& p, const QRect& r, int flags) const;
 
   private:
+    // Where a line's glyphs leave ink, from its own top left; found at the first paint
+    // that shows only part of the line.
+    QRectF ink(int line) const;
+
     QTextLayout layout_;
     qreal height_ = 0;
+    mutable std::vector<std::optional<QRectF>> ink_;
 };
 
 // What every widget of a control shares: the control it shows and the window that
@@ -169,6 +176,10 @@ class ListView : public QComboBox, public ControlView {
   protected:
     void wheelEvent(QWheelEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    forms::Font font_; // as last given to the widget
+    bool fontSet_ = false;
 };
 
 } // namespace view

@@ -103,15 +103,14 @@ void FormWindow::refresh() {
     refreshMarks();
 }
 
-bool FormWindow::Backdrop::operator==(const Backdrop& o) const {
-    return colour == o.colour && picture == o.picture && lines == o.lines && sameFont(font, o.font) &&
-           textColour == o.textColour;
+bool FormWindow::Backdrop::shows(const forms::Form& f) const {
+    return colour == f.backColor && picture == f.picture && lines == f.printedLines &&
+           sameFont(font, f.font) && textColour == f.foreColor;
 }
 
 void FormWindow::refreshBackdrop() {
-    const Backdrop now{form_.backColor, form_.picture, form_.printedLines, form_.font, form_.foreColor};
-    if (backdropShown_ && now == backdrop_) return;
-    backdrop_ = now;
+    if (backdropShown_ && backdrop_.shows(form_)) return;
+    backdrop_ = {form_.backColor, form_.picture, form_.printedLines, form_.font, form_.foreColor};
     backdropShown_ = true;
     backdropPrepared_ = false;
     update();

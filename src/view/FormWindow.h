@@ -62,7 +62,9 @@ class FormWindow : public QWidget {
         std::vector<std::string> lines;
         forms::Font font;
         forms::Rgb textColour = 0;
-        bool operator==(const Backdrop&) const;
+        // Whether this is what the form shows now (compared in place: it runs at every
+        // handler's end, a blink's included).
+        bool shows(const forms::Form& form) const;
     };
 
     void build();

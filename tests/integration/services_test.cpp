@@ -1,6 +1,7 @@
 #include "app/Module1.h"
 #include "exercise/FinestraEsercizio.h"
 #include "integration/RealServices.h"
+#include "platform/qt/DeferredSoundPlayer.h"
 #include "platform/qt/QtResources.h"
 #include "platform/qt/QtSoundPlayer.h"
 #include "support/Fakes.h"
@@ -23,8 +24,8 @@ using namespace real_services;
 
 namespace {
 
-// The whole program, with real sound.
-using RealSound = BasicProgram<platform::QtSoundPlayer, platform::QtResources>;
+// The whole program, with real sound, loaded as the program loads it.
+using RealSound = BasicProgram<platform::DeferredSoundPlayer, platform::QtResources>;
 
 TEST(Sound, EverySoundIsAPlayableWaveOfItsRole) {
     platform::QtResources res;
@@ -42,6 +43,7 @@ TEST(Sound, EverySoundIsAPlayableWaveOfItsRole) {
 TEST(Sound, EverySoundIsHeardWholeANewOneCutsTheOldAndTheStreamSurvivesQuickSwitches) {
     constexpr int rate = 8000;
     RealSound s;
+    s.sound.open(); // as the program does once its first window has painted
     SinkRecorder rec(rate);
     ASSERT_FALSE(::testing::Test::HasFailure());
 
@@ -97,6 +99,7 @@ TEST(Sound, EverySoundIsHeardWholeANewOneCutsTheOldAndTheStreamSurvivesQuickSwit
 
 TEST(Sound, AClickArrivingWhileASoundReplacesAnotherIsHandledAfterTheHandlerOnce) {
     RealSound s;
+    s.sound.open(); // as the program does once its first window has painted
     s.m.ChiSceglie = app::DaTe;
     s.forms.define("frmProva", [&s] { return std::make_unique<PracticeWindow>(s.m); });
     view::ViewHost host(s.forms);

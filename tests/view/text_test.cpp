@@ -8,7 +8,7 @@
 namespace {
 
 // Text laid out once is drawn where QPainter::drawText draws it, in every alignment, wrapped or
-// not, with leading (the serif) or without.
+// not, with leading (the serif) or without; and in a strip of it as in the whole.
 TEST(TextBlock, DrawsWhatDrawTextDraws) {
     using enum Qt::AlignmentFlag;
     const std::tuple<const char*, double, QSize, int, bool> cases[] = {
@@ -42,6 +42,18 @@ TEST(TextBlock, DrawsWhatDrawTextDraws) {
         byQt.end();
         byBlock.end();
         EXPECT_TRUE(drawn == expected);
+        // Repainted in a strip only (a blinking neighbour's place), the strip shows the same.
+        const int w = size.width(), h = size.height();
+        for (const QRect strip : {QRect(0, h - 1, w, 1), QRect(0, h - 3, w / 2, 3), QRect(0, 0, w, 1),
+                                  QRect(w / 2, 0, 1, h), QRect(0, h / 2, w, 1)}) {
+            QImage part(size, QImage::Format_RGB32);
+            part.fill(Qt::white);
+            QPainter inStrip(&part);
+            inStrip.setClipRect(strip);
+            block.draw(inStrip, box, flags);
+            inStrip.end();
+            EXPECT_TRUE(part.copy(strip) == expected.copy(strip)) << strip.y() << " " << strip.height();
+        }
     }
 }
 
