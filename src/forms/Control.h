@@ -35,6 +35,7 @@ struct Font {
     double points = 8.4;
     bool bold = false;
     bool italic = false;
+    bool operator==(const Font&) const = default;
 };
 
 // One control of a window: design-time properties (positions and sizes in twips) and

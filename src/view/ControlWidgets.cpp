@@ -90,7 +90,7 @@ void TextBlock::draw(QPainter& p, const QRect& r, int flags) const {
 bool Look::operator==(const Look& o) const {
     return place == o.place && visible == o.visible && enabled == o.enabled && checked == o.checked &&
            focused == o.focused && listIndex == o.listIndex && text == o.text && picture == o.picture &&
-           foreColor == o.foreColor && backColor == o.backColor && sameFont(font, o.font) &&
+           foreColor == o.foreColor && backColor == o.backColor && font == o.font &&
            transparent == o.transparent && align == o.align;
 }
 
@@ -364,7 +364,7 @@ ListView::ListView(FormWindow& window, forms::Control& control, QWidget* parent)
 
 void ListView::refresh() {
     ControlView::refresh();
-    if (!fontSet_ || !sameFont(font_, look().font)) {
+    if (!fontSet_ || font_ != look().font) {
         font_ = look().font;
         fontSet_ = true;
         setFont(qfont(font_));

@@ -102,8 +102,6 @@ class PictureButton : public QAbstractButton, public ControlView {
     void mouseMoveEvent(QMouseEvent* e) override;
 
   private:
-    std::string pictureName() const;
-
     // An icon on a plain face (the loudspeaker) rather than a picture filling the button.
     bool onFace_ = false;
     bool hasPicture_ = false;

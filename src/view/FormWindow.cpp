@@ -104,8 +104,8 @@ void FormWindow::refresh() {
 }
 
 bool FormWindow::Backdrop::shows(const forms::Form& f) const {
-    return colour == f.backColor && picture == f.picture && lines == f.printedLines &&
-           sameFont(font, f.font) && textColour == f.foreColor;
+    return colour == f.backColor && picture == f.picture && lines == f.printedLines && font == f.font &&
+           textColour == f.foreColor;
 }
 
 void FormWindow::refreshBackdrop() {

@@ -21,10 +21,6 @@ inline QColor qcolor(forms::Rgb rgb) {
     return QColor::fromRgb(rgb);
 }
 
-inline bool sameFont(const forms::Font& a, const forms::Font& b) {
-    return a.family == b.family && a.points == b.points && a.bold == b.bold && a.italic == b.italic;
-}
-
 // Point sizes are taken at 96 dpi, as the twips are, whatever the screen says.
 inline QFont qfont(const forms::Font& f) {
     QFont font(QString::fromStdString(f.family));

@@ -74,12 +74,8 @@ void FinestraAddizione::GeneraNumeri() {
 }
 
 void FinestraAddizione::ScriviNumeri() {
-    PulisciLavagna();
     // The bar covers the addends' columns and one more on the left for a final carry.
     Line1.left = posti_.unita - 600 * *std::max_element(CifreAddendi.begin(), CifreAddendi.end());
-    Line1.top = posti_.barra;
-    Line1.x2 = posti_.segni;
-    Line1.y2 = posti_.barra;
     for (std::size_t a = 0; a < addendi_.size(); ++a)
         for (int k = 0; k < CifreAddendi[a]; ++k)
             (*addendi_[a])[k].text = cifra(Addendi[a], k);

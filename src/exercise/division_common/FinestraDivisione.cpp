@@ -152,8 +152,7 @@ void FinestraDivisione::CmdInserisci_Click() {
         Divisore = static_cast<int>(divisore.value_or(0));
         CifreDividendo = numeroCifre(Dividendo);
         CifreDivisore = numeroCifre(Divisore);
-        if (!dividendo || !divisore || Dividendo == 0 || Divisore == 0 || CifreDivisore > CifreDividendo ||
-            Dividendo < Divisore) {
+        if (!dividendo || !divisore || !operandiValidi()) {
             rifiutaOperandi();
             return;
         }
@@ -186,8 +185,6 @@ void FinestraDivisione::GeneraNumeri() {
     // already fits: the loop ends as soon as the one generator gives a pair that divides.
     platform::Random& caso = m_.services.random;
     do {
-        for (int i = 1; i <= 4; ++i)
-            lavagna().TxtDividendo[i].text.clear();
         Dividendo = caso.between(static_cast<int>(MinDividendo), static_cast<int>(MaxDividendo));
         Divisore = caso.between(static_cast<int>(MinDivisore), static_cast<int>(MaxDivisore));
     } while (Divisore > Dividendo);

@@ -41,7 +41,7 @@ FrmDivCompatta::FrmDivCompatta(app::Module1& m)
 }
 
 bool FrmDivCompatta::risolvi() {
-    const auto s = risolviDivisioneCompatta(Dividendo, Divisore);
+    const auto s = risolviDivisione(Dividendo, Divisore);
     if (s) risolta = *s;
     return s.has_value();
 }

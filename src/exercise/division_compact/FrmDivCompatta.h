@@ -1,8 +1,8 @@
 #pragma once
 
 #include "exercise/division_common/FinestraDivisione.h"
+#include "exercise/division_common/SoluzioneDivisione.h"
 #include "exercise/division_compact/LavagnaCompatta.h"
-#include "exercise/division_compact/SoluzioneCompatta.h"
 
 namespace exercise {
 
@@ -16,7 +16,7 @@ class FrmDivCompatta : public FinestraDivisione, public LavagnaCompatta {
     Control& Line2 = Separatore;
 
     // Every expected answer, fixed when the operation is set up.
-    SoluzioneCompatta risolta;
+    SoluzioneDivisione risolta;
 
   protected:
     LavagnaDivisione& lavagna() override { return *this; }

@@ -12,7 +12,7 @@ const Stile kLavoro{495, 435, 14.4, true, "Comic Sans MS", LavagnaDivisione::kBl
 
 } // namespace
 
-LavagnaCompatta::LavagnaCompatta(forms::Form& f, const Aspetto& a) : LavagnaDivisione(f, 5), RP4(RP(4)) {
+LavagnaCompatta::LavagnaCompatta(forms::Form& f, const Aspetto& a) : LavagnaDivisione(f, 5) {
     const int x = 1680 + a.dx;
     riga(txtCappello, x, 1980 + a.dy, kCappello, a.sfondo);
     // The marks stand 60 twips left of their column over the dividend.

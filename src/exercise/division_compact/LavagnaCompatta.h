@@ -16,8 +16,6 @@ class LavagnaCompatta : public LavagnaDivisione {
     };
 
     LavagnaCompatta(forms::Form& f, const Aspetto& aspetto);
-
-    forms::ControlArray& RP4;
 };
 
 } // namespace exercise

@@ -115,7 +115,6 @@ void FinestraMoltiplicazione::GeneraNumeri() {
 }
 
 void FinestraMoltiplicazione::ScriviNumeri() {
-    PulisciLavagna();
     LavagnaFattori& l = fattori();
     // From inside the column left of the longer factor, where a final carry's digit goes.
     l.Line1.left = l.unita() + 120 - 600 * std::max(CifrePrimo, CifreSecondo);
