@@ -1,5 +1,4 @@
 #include "app/Module1.h"
-#include "exercise/FinestraEsercizio.h"
 #include "integration/RealServices.h"
 #include "platform/qt/DeferredSoundPlayer.h"
 #include "platform/qt/QtResources.h"
@@ -7,7 +6,6 @@
 #include "support/Fakes.h"
 #include "support/PracticeWindow.h"
 #include "support/Program.h"
-#include "view/FormImage.h"
 #include "view/FormWindow.h"
 #include "view/QtPrinter.h"
 #include "view/ViewHost.h"
@@ -26,16 +24,6 @@ namespace {
 
 // The whole program, with real sound, loaded as the program loads it.
 using RealSound = BasicProgram<platform::DeferredSoundPlayer, platform::QtResources>;
-
-TEST(Sound, EverySoundIsAPlayableWaveOfItsRole) {
-    platform::QtResources res;
-    for (int n = 101; n <= 107; ++n) {
-        const platform::Bytes wav = res.sound(n);
-        ASSERT_GT(wav.size(), 44u) << n;
-        EXPECT_EQ(std::string(wav.begin(), wav.begin() + 4), "RIFF") << n;
-    }
-    EXPECT_TRUE(res.sound(108).empty());
-}
 
 // One recording of the null sink's monitor for every check of what is heard: each sound
 // alone, a long sound cut by a short one, 200 sounds in quick succession, and one more
@@ -128,42 +116,6 @@ TEST(Sound, AClickArrivingWhileASoundReplacesAnotherIsHandledAfterTheHandlerOnce
     QCoreApplication::processEvents();
     EXPECT_EQ(f->txtFattori[1].text, "7");
     EXPECT_EQ(f->txtFattori[0].text, "");
-}
-
-// Each window's solved operation, printed on the default printer, shows its digits.
-TEST(Printing, ASolvedOperationPrintedOnTheDefaultPrinterShowsItsDigits) {
-    struct Case {
-        const char* window;
-        const char* layout;
-        const char* a;
-        const char* b;
-        const char* lastCell; // a cell that only the solution fills
-        int darkMore;         // dark pixels the digits of the solution add at least (48 dpi)
-        const char* third = nullptr;
-    };
-    for (const Case& c : {Case{"frmAdd2", "frmAdd2_bis", "9847", "3856", "TxtSomma(4)", 160},
-                          Case{"frmAdd3", "frmAdd3_bis", "9999", "9999", "TxtSomma(4)", 160, "9999"},
-                          Case{"frmDivCompatta", "frmDivCompatta_bis", "9999", "7", "txtResto4(1)", 120},
-                          // sixteen small digits
-                          Case{"frmDivEstesa", "frmDivEstesa_bis", "9876", "3", "txtResto4(1)", 80}}) {
-        Program p;
-        p.m.ChiSceglie = app::DaTe;
-        auto& f = p.open<exercise::FinestraEsercizio>(c.window);
-        forms::Form& layout = p.forms.load(c.layout);
-        const QImage empty = printedPage(layout); // the signs (and the bar) only
-        ASSERT_FALSE(empty.isNull()) << c.window;
-
-        f.txtFattori[0].text = c.a;
-        f.txtFattori[1].text = c.b;
-        if (c.third) f.txtFattori[2].text = c.third;
-        p.event([&] { f.CmdVai_Click(); });
-        p.event([&] { f.CmdRisolvi_Click(); });
-        p.event([&] { f.cmdStampa_Click(); });
-        ASSERT_FALSE(layout.find(c.lastCell)->text.empty()) << c.window;
-        const QImage solved = printedPage(layout);
-        ASSERT_FALSE(solved.isNull()) << c.window;
-        EXPECT_GT(darkPixels(solved), darkPixels(empty) + c.darkMore) << c.window;
-    }
 }
 
 // Without a sound server or a printer the program carries on: checked in a child
