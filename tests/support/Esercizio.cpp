@@ -1,5 +1,8 @@
 #include "support/Esercizio.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <sstream>
 
 namespace testing_support {
@@ -9,6 +12,23 @@ std::string riga(const forms::ControlArray& r) {
     for (int i = r.size() - 1; i >= 0; --i)
         out += r[i].text.empty() ? "." : r[i].text;
     return out;
+}
+
+std::string lavagna(const forms::Form& f, bool celate) {
+    std::string s, ultima;
+    std::size_t inizio = 0;
+    for (const forms::Control* c : f.controls()) {
+        if (c->kind() != forms::ControlKind::Cell) continue;
+        const std::string nome = c->name().substr(0, c->name().find('('));
+        if (nome != ultima) {
+            s += s.empty() ? "" : " ";
+            inizio = s.size();
+            ultima = nome;
+        }
+        std::string t = celate && !c->visible ? "_" : c->text.empty() ? "." : c->text;
+        s.insert(inizio, (t.size() > 1 ? "(" + t + ")" : t) + (c->enabled ? "" : "#"));
+    }
+    return s;
 }
 
 std::string stato(const exercise::FinestraEsercizio& w) {
@@ -69,10 +89,63 @@ std::string trascrivi(Program& p, exercise::FinestraEsercizio& w, const std::str
         std::string suoni = premi(p, w, tasto) ? "" : "(not pressed)";
         for (int n : p.sound.played)
             suoni += (suoni.empty() ? "" : ",") + std::to_string(n);
-        scritta += tasto + " " + (cella->text.empty() ? "." : cella->text) + " " +
-                   (suoni.empty() ? "-" : suoni) + " " + stato(w) + "\n";
+        const std::string dopo = cella == nullptr || cella->text.empty() ? "." : cella->text;
+        scritta += tasto + " " + dopo + " " + (suoni.empty() ? "-" : suoni) + " " + stato(w) + "\n";
     }
     return scritta;
+}
+
+std::string gioca(int chi, const std::string& copione) {
+    std::istringstream righe(copione);
+    std::unique_ptr<Program> p;
+    exercise::FinestraEsercizio* w = nullptr;
+    std::string scritto, passi;
+    const auto esegui = [&] {
+        scritto += passi.empty() ? "" : trascrivi(*p, *w, passi);
+        passi.clear();
+    };
+    for (std::string r; std::getline(righe, r);) {
+        if (r.empty() || std::string("@=!P").find(r[0]) == std::string::npos) {
+            passi += r + "\n";
+            continue;
+        }
+        esegui();
+        if (r[0] == '@') {
+            std::istringstream campi(r.substr(1));
+            std::string nome, tasti;
+            campi >> nome;
+            (p = std::make_unique<Program>())->m.ChiSceglie = chi;
+            w = &p->forms.get<exercise::FinestraEsercizio>(nome);
+            for (int i = 0; i < w->txtFattori.size(); ++i) {
+                std::string& t = w->txtFattori[i].text;
+                campi >> t;
+                forms::Control& lista = w->lista(i);
+                const int voci = static_cast<int>(lista.items.size());
+                lista.listIndex =
+                    std::clamp(static_cast<int>(t.size()) - std::atoi(lista.items[0].c_str()), 0, voci - 1);
+                p->random.script.push_back(std::atoi(t.c_str()));
+            }
+            int guidato = 0;
+            campi >> guidato;
+            w->Check2.checked = guidato == 1;
+            if (forms::Control* opzione = w->find("Check1")) opzione->checked = false;
+            std::getline(campi, tasti);
+            scritto += (premi(*p, *w, tasti) ? "" : "(not pressed) ") + r + "\n";
+        } else if (r[0] == 'P') {
+            forms::Form& carta = p->forms.load(w->name() + "_bis");
+            for (std::size_t k = p->printer.pages.size() - 1; k < p->printer.pages.size(); ++k) // the last
+                for (const auto& [cella, testo] : p->printer.pages[k])
+                    carta.find(cella)->text = testo;
+            scritto += "P " + lavagna(carta) + "\n";
+        } else {
+            if (r[0] == '!') w->Cmd_Click(7);
+            const forms::Control* barra = w->find("Line1");
+            scritto +=
+                r.substr(0, 1) + " " + (barra ? std::to_string(barra->left) : "-") + " " + lavagna(*w) + "\n";
+        }
+    }
+    esegui();
+    return scritto;
 }
 
 } // namespace testing_support

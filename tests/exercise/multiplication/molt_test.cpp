@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
 #include <sstream>
 
 namespace {
@@ -19,25 +17,8 @@ using app::DalComputer;
 using app::DaTe;
 using exercise::FinestraMoltiplicazione;
 using molt_test::cifraGiusta;
+using testing_support::lavagna;
 using testing_support::Program;
-
-// Every cell row in the order they were made, each from its last cell down to cell 0, "." for
-// an empty cell; with `celate`, "_" for a hidden one.
-std::string lavagna(const forms::Form& f, bool celate = true) {
-    std::string s, ultima;
-    std::size_t inizio = 0;
-    for (const forms::Control* c : f.controls()) {
-        if (c->kind() != forms::ControlKind::Cell) continue;
-        const std::string nome = c->name().substr(0, c->name().find('('));
-        if (nome != ultima) {
-            s += s.empty() ? "" : " ";
-            inizio = s.size();
-            ultima = nome;
-        }
-        s.insert(inizio, celate && !c->visible ? "_" : c->text.empty() ? "." : c->text);
-    }
-    return s;
-}
 
 // The program with a multiplication window opened as the start window opens it.
 struct Banco {
@@ -49,55 +30,7 @@ struct Banco {
         return *(w = &p.forms.get<FinestraMoltiplicazione>(nome));
     }
     bool premi(const std::string& tasti) { return testing_support::premi(p, *w, tasti); }
-    // a x b in the boxes, and the lists on their digits with a and b to draw.
-    void prepara(const std::string& nome, int chi, long a, long b, bool guidato) {
-        apri(nome, chi).Check2.checked = guidato;
-        w->txtFattori[0].text = std::to_string(a);
-        w->txtFattori[1].text = std::to_string(b);
-        w->CmbNPF.listIndex = static_cast<int>(w->txtFattori[0].text.size()) - std::stoi(w->CmbNPF.items[0]);
-        p.random.script = {static_cast<int>(a), static_cast<int>(b)};
-    }
 };
-
-// Plays a script: "@window a b guided keys" prepares a x b and presses the keys; "=" is written back with the
-// bar's left end and the board ("!" the same after a 7 pressed on the keypad whether on or off), "P" with the
-// last printed page read back; other lines go to trascrivi().
-std::string gioca(int chi, const std::string& copione) {
-    std::istringstream in(copione);
-    std::unique_ptr<Banco> t;
-    std::string scritto, passi;
-    auto esegui = [&] {
-        scritto += passi.empty() ? "" : testing_support::trascrivi(t->p, *t->w, passi);
-        passi.clear();
-    };
-    for (std::string r; std::getline(in, r);) {
-        if (std::string("@=!P").find(r[0]) == std::string::npos) {
-            passi += r + "\n";
-            continue;
-        }
-        esegui();
-        if (r[0] == '@') {
-            char nome[16];
-            long a, b;
-            int guidato, fine = 0;
-            std::sscanf(r.c_str(), "@%15s %ld %ld %d%n", nome, &a, &b, &guidato, &fine);
-            (t = std::make_unique<Banco>())->prepara(nome, chi, a, b, guidato == 1);
-            scritto += t->premi(r.substr(static_cast<std::size_t>(fine))) ? r + "\n" : "(not pressed)";
-        } else if (r[0] != 'P') {
-            if (r[0] == '!') t->w->Cmd_Click(7); // past the switched-off keypad
-            scritto +=
-                r.substr(0, 2) + std::to_string(t->w->find("Line1")->left) + " " + lavagna(*t->w) + "\n";
-        } else {
-            forms::Form& carta = t->p.forms.load(t->w->name() + "_bis");
-            for (const auto& pagina : t->p.printer.pages)
-                for (const auto& [cella, testo] : pagina)
-                    carta.find(cella)->text = testo;
-            scritto += "P " + lavagna(carta) + "\n";
-        }
-    }
-    esegui();
-    return scritto;
-}
 
 // Key by key, typed and drawn alike. Guided, "Ripeti" leaves the exclamation and a step asked
 // again writes numbers as later hints do; plain, a repeat counts neither errors nor finish.
@@ -192,7 +125,7 @@ P .9999 ....9 .888. 89991
 P ...56 ...23 ...1. ..... ..... ..168 .112. .1288
 )";
     for (const int chi : {DaTe, DalComputer})
-        EXPECT_EQ(gioca(chi, copione), copione) << (chi == DaTe ? "typed" : "drawn");
+        EXPECT_EQ(testing_support::gioca(chi, copione), copione) << (chi == DaTe ? "typed" : "drawn");
 }
 
 // From a window just opened ("1"/"2" child mode, "C1"/"C2" computer mode with the lists on
