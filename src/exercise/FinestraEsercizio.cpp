@@ -242,6 +242,7 @@ void FinestraEsercizio::Cmd_Click(int digit) {
 void FinestraEsercizio::Cmb_DropDown(int row) {
     m_.suonaSeAttivo(app::SuonoClic);
     spostaMano(row);
+    if (config_.listaFermaMano) Timer1.enabled = false;
     abbandonaOperazione();
     setFocus(lista(row));
 }
@@ -317,6 +318,17 @@ bool FinestraEsercizio::operandiDigitati(const std::vector<long*>& valori) {
     return validi;
 }
 
+void FinestraEsercizio::iniziaInserimento() {
+    m_.ChiSceglie = m_.ChiSceglieSalvato;
+    fermaMano();
+    Guidato = 0;
+    PulisciLavagna();
+    pulisciMessaggi();
+    Frame1.enabled = true;
+    Ripeti.enabled = false;
+    cmdStampa.enabled = false;
+}
+
 void FinestraEsercizio::operandiAccettati() {
     cmdStampa.enabled = true;
     Ripeti.enabled = true;
@@ -325,7 +337,7 @@ void FinestraEsercizio::operandiAccettati() {
         txtFattori[i].text.clear();
 }
 
-void FinestraEsercizio::preparaEsecuzione() {
+void FinestraEsercizio::preparaEsecuzione(bool uaoResta) {
     m_.DaContare = 0;
     Guidato = Check2.checked ? 1 : 0;
     Frame1.enabled = true;
@@ -333,7 +345,7 @@ void FinestraEsercizio::preparaEsecuzione() {
     m_.suonaSeAttivo(app::SuonoPronto);
     LblRisultato.text = "Esegui";
     lblScrivi.text.clear();
-    lblUao.text.clear();
+    if (!uaoResta || Guidato == 0) lblUao.text.clear();
 }
 
 void FinestraEsercizio::operazioneFinita(const char* uao) {
@@ -345,7 +357,6 @@ void FinestraEsercizio::operazioneFinita(const char* uao) {
     m_.suonaSeAttivo(app::SuonoFinito);
     setFocus(Inserisci);
     Frame1.enabled = false;
-    Guidato = 0;
 }
 
 void FinestraEsercizio::CmdRisolvi_Click() {

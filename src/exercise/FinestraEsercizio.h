@@ -18,6 +18,7 @@ struct Operando {
     std::string testoDaTe;        // caption while the child types the operand
     std::string testoDalComputer; // caption while the computer draws it
     std::vector<std::string> voci{"1", "2", "3", "4"};
+    int minCifre = 1; // the fewest digits a typed operand may have
 };
 
 // What sets one exercise window apart from the template.
@@ -34,7 +35,8 @@ struct Configurazione {
     std::string nomeErrori = "Label7";
     std::string nomeSeparatore = "Line2";
     std::vector<Operando> operandi;
-    std::string layoutStampa; // "frmAdd2_bis"
+    std::string layoutStampa;   // "frmAdd2_bis"
+    bool listaFermaMano = true; // opening a list stops the blinking hand for good
 };
 
 // The frame every exercise window shares: keypad, operand entry, pointing hand, faces,
@@ -137,12 +139,17 @@ class FinestraEsercizio : public forms::Form {
     // digits within its box's length). When one is unusable it counts 0 and, with no
     // message, the active entry box takes digits again: false.
     bool operandiDigitati(const std::vector<long*>& valori);
+    // The opening of the insert button: the start choice in force again, the hand steady,
+    // guide off, board and messages empty, keypad on, print and repeat off.
+    void iniziaInserimento();
     // Operands taken: print and repeat on, neutral face, entry boxes emptied for the next ones.
     void operandiAccettati();
     // The start of every run of the operation on the board: not counted (the insert counts
-    // it afterwards), guided as the switch says, keypad on, neutral face, sound 105.
-    void preparaEsecuzione();
-    // The last right digit: laughing face, sound 101, praise, counted, keypad off.
+    // it afterwards), guided as the switch says, keypad on, neutral face, sound 105, messages
+    // empty. uaoResta: in guided mode the last exclamation stays beside the first hint.
+    void preparaEsecuzione(bool uaoResta = false);
+    // The last right digit: laughing face, sound 101, praise, counted, keypad off; the
+    // guide is left as it is.
     void operazioneFinita(const char* uao);
     // A wrong answer: the sad face and sound 103; outside guided mode "Riprova" and
     // "ops!", and one more error while the operation counts.

@@ -121,17 +121,6 @@ bool ColonneConRiporto::controllaCifra() {
     return false;
 }
 
-std::string contoTesto(const std::vector<int>& termini) {
-    std::string t;
-    int somma = 0;
-    for (int x : termini) {
-        if (!t.empty()) t += '+';
-        t += app::numeroTesto(x);
-        somma += x;
-    }
-    return t + "=" + app::numeroTesto(somma);
-}
-
 std::string scriviTesto(int somma) {
     return "Scrivi " + testoCifra(somma % 10);
 }

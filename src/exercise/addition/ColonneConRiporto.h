@@ -48,6 +48,7 @@ class ColonneConRiporto {
 
     bool finita() const { return Colonna >= NumColonne; }
     bool riportoDovuto() const { return !finita() && Riporti[Colonna] != 0; }
+    const forms::ControlArray& rigaRiporti() const { return riporti_; }
     // The cell that the next digit goes into.
     forms::Control& cellaCorrente() { return riportoDovuto() ? riporti_[Colonna] : cifra(); }
 
@@ -74,8 +75,6 @@ class ColonneConRiporto {
 };
 
 // Hints of the guided mode; numbers take their leading blank, as everywhere in a label.
-// " 1+ 4+ 3= 8": the terms and their sum.
-std::string contoTesto(const std::vector<int>& termini);
 // "Scrivi 8": the last digit of the sum, as a digit.
 std::string scriviTesto(int somma);
 // "e riporta  1"

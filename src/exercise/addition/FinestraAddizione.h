@@ -1,8 +1,7 @@
 #pragma once
 
-#include "exercise/FinestraEsercizio.h"
 #include "exercise/Numeri.h"
-#include "exercise/addition/ColonneConRiporto.h"
+#include "exercise/addition/FinestraColonne.h"
 #include "exercise/addition/LavagnaAddizione.h"
 
 #include <string>
@@ -15,9 +14,9 @@ namespace exercise {
 Operando operandoAddendo(std::string lista, std::string didascalia, const std::string& ordinale);
 
 // Column addition of one to four digit addends, one per operand of the window: the board,
-// setting up, solving, the solution and the child's dialogue, column by column. The
-// windows with two and with three addends add what is their own.
-class FinestraAddizione : public FinestraEsercizio {
+// its sum and the hints of its columns. The windows with two and with three addends add
+// what is their own.
+class FinestraAddizione : public FinestraColonne {
   public:
     // uaoFinale: the exclamation at the finish.
     FinestraAddizione(app::Module1& m, const Configurazione& config, const PostiAddizione& posti,
@@ -42,14 +41,10 @@ class FinestraAddizione : public FinestraEsercizio {
     Control Label4{*this, "Label4", Kind::Label}; // "=" beside the last one
     Control Line1{*this, "Line1", Kind::Line};
 
-    // PrimoAddendo, SecondoAddendo...: one entry per operand, as the entry boxes.
-    std::vector<long> Addendi;
-    std::vector<int> CifreAddendi;
-    std::vector<Limiti> LimitiAddendi; // bounds of the random draws
+    std::vector<long>& Addendi = Operandi; // PrimoAddendo, SecondoAddendo...
     // The columns being worked: Colonna, NumColonne, the digits and carries still due.
     ColonneConRiporto colonne{TxtRiporto, TxtSomma};
 
-    void CmdVai_Click() override;
     void CmdSomma_Click() override;
     void Check2_Click() override;
 
@@ -57,27 +52,17 @@ class FinestraAddizione : public FinestraEsercizio {
     // Lays out the board with its addends' rows and signs, from the first addend down.
     void disponiLavagna(const std::vector<forms::ControlArray*>& addendi, const std::vector<Control*>& segni);
 
-    void GeneraNumeri();
-    // Computer mode: the addends drawn within their bounds.
-    virtual void estraiAddendi() { GeneraNumeri(); }
-    // The guided hint of the units column.
-    virtual void suggerisciPrimaCifra() { suggerisciCifra(); }
-    virtual void finisci();
-    void suggerisciCifra();
-
-    void ScriviCifra() override;
-    void ProssimoPasso() override;
+    void ScriviNumeri() override;
+    ColonneConRiporto& rigaCorrente() override { return colonne; }
+    void fineRiga() override;
+    // The addends' digits as numbers, each with its blank.
+    void suggerisci(bool) override { suggerisciSomma(colonne, addendi_, lblScrivi, true); }
     void PulisciLavagna() override;
     std::vector<const forms::ControlArray*> righeDaStampare() const override;
 
     std::vector<forms::ControlArray*> addendi_; // from the first down, as laid out
 
   private:
-    void ScriviNumeri();
-    void IniziaEsecuzione();
-    void ControllaRiporto();
-    void ControllaCifra();
-
     PostiAddizione posti_;
     std::string uaoFinale_;
 };

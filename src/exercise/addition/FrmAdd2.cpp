@@ -17,6 +17,7 @@ Configurazione configurazione() {
     c.operandi = {operandoAddendo("CmbNPA", "Label1", "primo"),
                   operandoAddendo("CmbNSA", "Label2", "secondo")};
     c.layoutStampa = "frmAdd2_bis";
+    c.listaFermaMano = false; // the hand keeps blinking, now beside the opened list
     return c;
 }
 
@@ -58,13 +59,13 @@ FrmAdd2::FrmAdd2(app::Module1& m)
     Check1.onClick = [this] { Check1_Click(); };
 }
 
-void FrmAdd2::estraiAddendi() {
+void FrmAdd2::estraiOperandi() {
     GeneraNumeri();
     // At worst about one pair in seven needs no carry, so a few draws do; the bound
     // only keeps a broken generator from holding the window.
-    for (int estrazioni = 1; Check1.checked && !senzaRiporti(Addendi[0], Addendi[1]); ++estrazioni) {
+    for (int estrazioni = 1; Check1.checked && !senzaRiporti(Operandi[0], Operandi[1]); ++estrazioni) {
         if (estrazioni == kMaxEstrazioni) {
-            togliRiporti(Addendi[0], Addendi[1]);
+            togliRiporti(Operandi[0], Operandi[1]);
             break;
         }
         GeneraNumeri();
@@ -77,8 +78,8 @@ void FrmAdd2::Check1_Click() {
     setFocus(CmdVai);
 }
 
-void FrmAdd2::finisci() {
-    FinestraAddizione::finisci();
+void FrmAdd2::fineRiga() {
+    FinestraAddizione::fineRiga();
     // The hand goes back to the first operand, and the active entry with it, so that only
     // one hand is ever shown.
     mano[1].visible = false;

@@ -17,8 +17,8 @@ class FrmAdd2 : public FinestraAddizione {
     void Check1_Click();
 
   protected:
-    void estraiAddendi() override;
-    void finisci() override;
+    void estraiOperandi() override;
+    void fineRiga() override;
     Control* opzione() override { return &Check1; }
 };
 

@@ -49,18 +49,8 @@ FrmAdd3::FrmAdd3(app::Module1& m)
 void FrmAdd3::Cmb_DropDown(int row) {
     const bool stampa = cmdStampa.enabled;
     FinestraEsercizio::Cmb_DropDown(row);
-    // Here opening a list stops the blinking hand for good, beside that list.
-    fermaMano();
     // The third list leaves the print button as it was: the emptied board can still be printed.
     if (row == 2) cmdStampa.enabled = stampa;
-}
-
-void FrmAdd3::suggerisciPrimaCifra() {
-    // The units' digits as their cells show them, without the blank of a number.
-    const int s = valore(TxtPrimoAdd[0]) + valore(TxtSecondoAdd[0]) + valore(txtTerzoAdd[0]);
-    LblRisultato.text = TxtPrimoAdd[0].text + "+" + TxtSecondoAdd[0].text + "+" + txtTerzoAdd[0].text + "=" +
-                        app::numeroTesto(s);
-    lblScrivi.text = scriviTesto(s);
 }
 
 } // namespace exercise

@@ -21,7 +21,8 @@ class FrmAdd3 : public FinestraAddizione {
     void Cmb_DropDown(int row) override;
 
   protected:
-    void suggerisciPrimaCifra() override;
+    // The units' digits as their cells show them, without the blank of a number.
+    void suggerisci(bool primo) override { suggerisciSomma(colonne, addendi_, lblScrivi, !primo); }
 };
 
 } // namespace exercise

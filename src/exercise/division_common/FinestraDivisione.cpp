@@ -117,30 +117,18 @@ void FinestraDivisione::txtFattori_Click(int index) {
     FinestraEsercizio::txtFattori_Click(index);
 }
 
-void FinestraDivisione::Cmb_DropDown(int row) {
-    FinestraEsercizio::Cmb_DropDown(row);
-    Timer1.enabled = false;
-}
-
 void FinestraDivisione::Check2_Click() {
     ingrigisciDividendo();
     FinestraEsercizio::Check2_Click();
 }
 
 void FinestraDivisione::CmdInserisci_Click() {
-    m_.ChiSceglie = m_.ChiSceglieSalvato;
-    fermaMano();
-    Frame1.enabled = true;
-    PulisciLavagna();
-    pulisciMessaggi();
-    CmdRipeti.enabled = false;
-    cmdStampa.enabled = false;
+    iniziaInserimento();
     // Until new operands are accepted there is no operation: nothing to solve or repeat.
     Dividendo = 0;
     Divisore = 0;
     CifreDivisore = 0;
     CifreDividendo = 0;
-    Guidato = 0;
 
     if (m_.ChiSceglie == DaTe) {
         m_.ChiSceglieSalvato = DaTe;

@@ -51,7 +51,6 @@ class FinestraDivisione : public FinestraInserisci {
 
     void Form_Load() override;
     void txtFattori_Click(int index) override;
-    void Cmb_DropDown(int row) override;
     void Check2_Click() override;
     void CmdInserisci_Click() override;
     void CmdRipeti_Click() override;

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "exercise/FinestraEsercizio.h"
 #include "exercise/addition/CelleOperazione.h"
-#include "exercise/addition/ColonneConRiporto.h"
+#include "exercise/addition/FinestraColonne.h"
 
 namespace exercise {
 
@@ -38,24 +37,24 @@ class LavagnaFattori {
     Posto posto_;
 };
 
-// What the two multiplication windows share: the factors' entry and set-up, the left-hand
-// panel, the solution, and the dialogue that leads the child through one row of digits
-// under its row of carries.
-class FinestraMoltiplicazione : public FinestraEsercizio {
+// What the two multiplication windows share: the factors' entry, the left-hand panel and
+// the hints of a product's digits.
+class FinestraMoltiplicazione : public FinestraColonne {
   public:
-    // One factor's entry: its length, the caption while the child types it, the digit counts offered.
+    // One factor's entry: its length, the caption while the child types it, the digit counts
+    // offered, the fewest digits it may be typed with.
     struct Fattore {
         int maxCifre;
         std::string testoDaTe;
         std::vector<std::string> voci;
+        int minCifre = 1;
     };
     // separatore: the line in the counters' box ("Line1" and "Line2" may be the board's).
     static Configurazione configurazione(const std::string& nome, const std::string& titolo,
                                          const Fattore& primo, const Fattore& secondo,
                                          const std::string& separatore);
 
-    // cifreMinime: the fewest digits a typed factor may have.
-    FinestraMoltiplicazione(app::Module1& m, const Configurazione& config, int cifreMinime);
+    FinestraMoltiplicazione(app::Module1& m, const Configurazione& config);
 
     // The template's controls under the multiplication windows' names.
     Control& CmdVai = Inserisci;
@@ -68,45 +67,21 @@ class FinestraMoltiplicazione : public FinestraEsercizio {
     Control& Label6 = Eseguite;
     Control& Label7 = Errori;
 
-    long PrimoFattore = 0, SecondoFattore = 0;
-    int CifrePrimo = 0, CifreSecondo = 0;
-    int Fase = 0; // the row being worked, 0 the first
+    long& PrimoFattore = Operandi[0];
+    long& SecondoFattore = Operandi[1];
 
-    void CmdVai_Click() override;
     void CmdSomma_Click() override { CmdProdotto_Click(); }
     // Works the operation out from the factors on the board and starts it ("Ripeti").
     virtual void CmdProdotto_Click() = 0;
-    void Cmb_DropDown(int row) override;
 
   protected:
     virtual LavagnaFattori& fattori() = 0;
-    // The row the keypad writes into now.
-    virtual ColonneConRiporto& rigaCorrente() = 0;
-    // The guided hint for the digit the current row asks next; primo: the operation's
-    // first hint.
-    virtual void suggerisci(bool primo) = 0;
-    // The current row is done.
-    virtual void fineRiga() = 0;
 
-    void ScriviCifra() override;
-    void ProssimoPasso() override;
-    // Blanks what the child writes and asks for the first digit, unless the solution is shown.
-    void IniziaEsecuzione(std::initializer_list<ColonneConRiporto*> righe);
-    // Asks for the current row's next carry or digit.
-    void chiedi();
-    // Asks for the first digit of a row: "Esegui", or in guided mode its hint.
-    void chiediPrimaCifra(bool primo);
+    void ScriviNumeri() override;
     // The hint of a product step: multiplier x factor digit (+ carry) = product, and its
     // last digit; or, where the factor has no digit, the leading digit alone. comeNumeri:
     // the digits as the labels write numbers, with a leading blank.
-    void suggerisciProdotto(const ColonneConRiporto& riga, const forms::ControlArray& riporti,
-                            const Control& moltiplicatore, bool comeNumeri);
-
-  private:
-    void GeneraNumeri();
-    void ScriviNumeri();
-
-    int cifreMinime_;
+    void suggerisciProdotto(const ColonneConRiporto& riga, const Control& moltiplicatore, bool comeNumeri);
 };
 
 } // namespace exercise

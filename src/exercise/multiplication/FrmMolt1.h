@@ -31,8 +31,8 @@ class FrmMolt1 : public FinestraMoltiplicazione, public LavagnaMolt1 {
   protected:
     LavagnaFattori& fattori() override { return *this; }
     ColonneConRiporto& rigaCorrente() override { return colonne; }
-    void suggerisci(bool) override { suggerisciProdotto(colonne, TxtRiporto, TxtSecondoFatt[0], false); }
-    void fineRiga() override { operazioneFinita("uaooo!"); }
+    void suggerisci(bool) override { suggerisciProdotto(colonne, TxtSecondoFatt[0], false); }
+    void fineRiga() override { fineOperazione("uaooo!"); }
     void PulisciLavagna() override;
     std::vector<const forms::ControlArray*> righeDaStampare() const override;
 };

@@ -26,11 +26,9 @@ LavagnaMolt2::LavagnaMolt2(forms::Form& f, const Posto& posto)
 }
 
 FrmMolt2::FrmMolt2(app::Module1& m)
-    : FinestraMoltiplicazione(m,
-                              configurazione("frmMolt2", "Moltiplicazione complessa",
-                                             {3, "Clicca e scrivi (min 2 cifre)", {"2", "3"}},
-                                             {2, "Clicca e scrivi (min 2 cifre)", {"2"}}, "Line3"),
-                              2),
+    : FinestraMoltiplicazione(m, configurazione("frmMolt2", "Moltiplicazione complessa",
+                                                {3, "Clicca e scrivi (min 2 cifre)", {"2", "3"}, 2},
+                                                {2, "Clicca e scrivi (min 2 cifre)", {"2"}, 2}, "Line3")),
       LavagnaMolt2(*this, {0, 0, 0xFFC080}) {
     Label5.place(60, 0, 6795, 795);
     Label1.width = Label2.width = 2895;
@@ -43,9 +41,7 @@ ColonneConRiporto& FrmMolt2::rigaCorrente() {
 }
 
 void FrmMolt2::CmdProdotto_Click() {
-    const std::string uao = lblUao.text;
-    preparaEsecuzione();
-    if (Guidato == 1) lblUao.text = uao; // the first hint takes the other labels; the exclamation stays
+    preparaEsecuzione(true); // the first hint takes the other labels
     // Worked out from the factors on the board: each partial product is written out, and
     // the sum is that of the two rows as they stand.
     riga1.imposta(prodottoInColonna(TxtPrimoFatt, valore(TxtSecondoFatt[0])));
@@ -60,7 +56,7 @@ void FrmMolt2::CmdProdotto_Click() {
 
 void FrmMolt2::fineRiga() {
     if (Fase == 2) {
-        operazioneFinita("uaooo!");
+        fineOperazione("uaooo!");
         return;
     }
     if (Fase == 0) mostraRiporti(false);
@@ -70,26 +66,11 @@ void FrmMolt2::fineRiga() {
 
 void FrmMolt2::suggerisci(bool primo) {
     if (Fase == 0) // the operation's first hint writes the two digits as the cells show them
-        suggerisciProdotto(riga1, TxtRiporto1, TxtSecondoFatt[0], !primo);
+        suggerisciProdotto(riga1, TxtSecondoFatt[0], !primo);
     else if (Fase == 1)
-        suggerisciProdotto(riga2, TxtRiporto2, TxtSecondoFatt[1], true);
-    else
-        suggerisciSomma();
-}
-
-void FrmMolt2::suggerisciSomma() {
-    const int c = somma.Colonna;
-    const int r = valore(TxtRiporto3[c]), a = valore(TxtProdotto1[c]), b = valore(TxtProdotto2[c]);
-    if (!TxtRiporto3[c].text.empty()) {
-        LblRisultato.text = contoTesto({r, a, b});
-    } else if (TxtProdotto1[c].text.empty() && TxtProdotto2[c].text.empty()) {
-        // The top column's overflow: its digit alone, while "Scrivi" stays from the column before.
-        LblRisultato.text = ultimaCifraTesto(somma.Cifre[static_cast<std::size_t>(c)]);
-        return;
-    } else {
-        LblRisultato.text = contoTesto({a, b});
-    }
-    lblScrivi.text = scriviTesto(r + a + b);
+        suggerisciProdotto(riga2, TxtSecondoFatt[1], true);
+    else // the top column's overflow has its digit alone, while "Scrivi" stays from the column before
+        suggerisciSomma(somma, {&TxtProdotto1, &TxtProdotto2}, LblRisultato, true);
 }
 
 void FrmMolt2::mostraRiporti(bool primaRiga) {

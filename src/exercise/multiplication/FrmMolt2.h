@@ -50,7 +50,6 @@ class FrmMolt2 : public FinestraMoltiplicazione, public LavagnaMolt2 {
   private:
     // Shows the carries of the first row, or those of the second, over the first factor.
     void mostraRiporti(bool primaRiga);
-    void suggerisciSomma();
 };
 
 // The print layout: the board on white, never shown. It has one row of carries over the

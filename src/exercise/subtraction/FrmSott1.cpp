@@ -77,26 +77,14 @@ FrmSott1::FrmSott1(app::Module1& m)
 }
 
 void FrmSott1::CmdInserisci_Click() {
-    m_.ChiSceglie = m_.ChiSceglieSalvato;
-    fermaMano();
-    Guidato = 0;
-    Frame1.enabled = true;
-    PulisciLavagna();
-    pulisciMessaggi();
-    CmdRipeti.enabled = false;
-    cmdStampa.enabled = false;
+    iniziaInserimento();
     if (m_.ChiSceglie == DaTe) {
-        m_.ChiSceglie = app::InEsecuzione;
-        backspace.visible = true;
         // Anything but 1 to 5 digits, a 0, or a subtrahend larger than the minuend is refused.
-        const auto minuendo = leggiOperando(txtFattori[0].text, kMaxCifre);
-        const auto sottraendo = leggiOperando(txtFattori[1].text, kMaxCifre);
-        if (!minuendo || !sottraendo || !risolviSottrazione(*minuendo, *sottraendo)) {
+        if (!operandiDigitati({&Minuendo, &Sottraendo})) return;
+        if (!risolviSottrazione(Minuendo, Sottraendo)) {
             rifiutaOperandi();
             return;
         }
-        Minuendo = *minuendo;
-        Sottraendo = *sottraendo;
         backspace.visible = false; // uncovers the solution button
     } else if (m_.ChiSceglie == DalComputer) {
         if (!scegliCifre(CifreMinuendo, CifreSottraendo, MinMinuendo, MaxMinuendo, MinSottraendo,
@@ -117,14 +105,9 @@ void FrmSott1::CmdInserisci_Click() {
         rifiutaOperandi();
         return;
     }
-    cmdStampa.enabled = true;
-    CmdRipeti.enabled = true;
-    mostraFaccia(1);
-    m_.suonaSeAttivo(app::SuonoPronto);
-    txtFattori[0].text.clear();
-    txtFattori[1].text.clear();
+    operandiAccettati();
     ScriviNumeri();
-    CalcolaSoluzione(false);
+    CalcolaSoluzione();
     m_.DaContare = 1;
 }
 
@@ -159,38 +142,20 @@ void FrmSott1::ScriviNumeri() {
 }
 
 void FrmSott1::CmdRipeti_Click() {
-    if (Minuendo == 0) return; // no operation was ever set up
-    m_.DaContare = 0;
+    if (!risolviSottrazione(Minuendo, Sottraendo)) return; // no operation was ever set up
     m_.ChiSceglie = m_.ChiSceglieSalvato;
     const bool daTe = m_.ChiSceglie == DaTe;
     ScriviNumeri();
-    CalcolaSoluzione(true);
+    CalcolaSoluzione();
     // The child's own operands are worked again: the keypad writes into the board.
     if (daTe) m_.ChiSceglie = DalComputer;
 }
 
-void FrmSott1::CalcolaSoluzione(bool suonaPronto) {
-    Colonna = 0;
-    PassoPrestito = 0;
-    NumColonne = 0;
+// On a board that ScriviNumeri has just written afresh, so with the dialogue at its start.
+void FrmSott1::CalcolaSoluzione() {
     const auto soluzione = risolviSottrazione(Minuendo, Sottraendo);
-    if (!soluzione) {
-        Frame1.enabled = false; // only accepted pairs come here; nothing to work otherwise
-        return;
-    }
-    Guidato = Check2.checked ? 1 : 0;
-    Frame1.enabled = true;
-    mostraFaccia(1);
-    if (suonaPronto) m_.suonaSeAttivo(app::SuonoPronto);
-    if (Guidato == 0) {
-        LblRisultato.text = "Esegui";
-        lblScrivi.text.clear();
-        lblUao.text.clear();
-    }
-    PrestitoScritto = 0;
-    CifraScritta = 0;
-    CifreDifferenza = {};
-    CifrePrestito = {};
+    if (!soluzione) return;  // only accepted pairs come here
+    preparaEsecuzione(true); // the first hint takes the other labels
     NumColonne = soluzione->numColonne;
     for (int c = 0; c < kColonne; ++c) {
         const auto i = static_cast<std::size_t>(c);
@@ -198,32 +163,20 @@ void FrmSott1::CalcolaSoluzione(bool suonaPronto) {
         if (c >= NumColonne) continue;
         CifreDifferenza[i] = soluzione->differenza[i];
         TxtDifferenza[c].text = std::to_string(soluzione->differenza[i]);
-        if (soluzione->conPrestito[i]) {
-            CifrePrestito[i] = soluzione->prestito[i];
-            TxtPrestito[c].text = std::to_string(soluzione->prestito[i]);
-        }
+        if (!soluzione->partecipa[i]) continue;
+        CifrePrestito[i] = soluzione->prestito[i];
+        TxtPrestito[c].text = std::to_string(soluzione->prestito[i]);
         // The greyed minuend digits are the marks the dialogue reads back.
-        if (soluzione->partecipa[i]) TxtMinuendo[c].enabled = false;
+        TxtMinuendo[c].enabled = false;
     }
     IniziaEsecuzione();
 }
 
 void FrmSott1::CmdRisolvi_Click() {
     if (NumColonne == 0) return; // no operation on the board
-    MostraSoluzione = 1;
-    for (int i = 0; i < kColonne; ++i)
-        TxtPrestito[i].text.clear();
-    CalcolaSoluzione(false);
-    Frame1.enabled = false;
-    mostraFaccia(1);
-    m_.suonaSeAttivo(app::SuonoPronto);
-    LblRisultato.text = "Fatto";
-    lblScrivi.text.clear();
-    lblUao.text.clear();
+    FinestraEsercizio::CmdRisolvi_Click();
     ingrigisciZeriIniziali();
-    MostraSoluzione = 0;
     Colonna = NumColonne; // shown finished: nothing is left for the keypad to write
-    setFocus(CmdRipeti);
 }
 
 void FrmSott1::ingrigisciZeriIniziali() {
@@ -241,7 +194,6 @@ void FrmSott1::Cmb_DropDown(int row) {
     // Opening the subtrahend's list keeps "Ripeti", which brings the last operation back.
     const bool ripeti = CmdRipeti.enabled;
     FinestraEsercizio::Cmb_DropDown(row);
-    Timer1.enabled = false;
     if (row == 1) CmdRipeti.enabled = ripeti;
 }
 

@@ -58,12 +58,11 @@ class FrmSott1 : public FinestraInserisci, public LavagnaSottrazione {
   private:
     void GeneraNumeri();
     void ScriviNumeri();
-    void CalcolaSoluzione(bool suonaPronto);
+    void CalcolaSoluzione();
     void IniziaEsecuzione();
     void ControllaCatena();
     void ControllaPrestito();
     void ControllaCifra();
-    void FineOperazione();
 
     // Asks for the lowered digit of the lender k columns left of the current one.
     void chiediPrestatore(int k);

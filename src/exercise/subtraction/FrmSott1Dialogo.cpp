@@ -26,8 +26,6 @@ int FrmSott1::distanzaPrestatore() const {
 }
 
 void FrmSott1::IniziaEsecuzione() {
-    Colonna = 0;
-    PassoPrestito = 0;
     if (MostraSoluzione == 0) {
         for (int i = 0; i < kColonne; ++i) {
             TxtPrestito[i].text.clear();
@@ -133,8 +131,8 @@ void FrmSott1::ProssimoPasso() {
     PrestitoScritto = 0;
     CifraScritta = 0;
     if (Colonna == NumColonne) {
-        FineOperazione();
-        contaEseguita();
+        operazioneFinita("uaooo!");
+        ingrigisciZeriIniziali();
         return;
     }
     if (PassoPrestito == 0 && !ingrigita(TxtMinuendo, Colonna))
@@ -177,17 +175,6 @@ void FrmSott1::ControllaCifra() {
         chiediPrestatore(distanzaPrestatore());
     else
         chiediDifferenza(p);
-}
-
-void FrmSott1::FineOperazione() {
-    mostraFaccia(3);
-    m_.suonaSeAttivo(app::SuonoFinito);
-    LblRisultato.text = "Bravissimo";
-    lblScrivi.text = "hai finito";
-    lblUao.text = "uaooo!";
-    ingrigisciZeriIniziali();
-    setFocus(CmdInserisci);
-    Frame1.enabled = false;
 }
 
 } // namespace exercise

@@ -18,18 +18,16 @@ std::optional<SoluzioneSottrazione> risolviSottrazione(long minuendo, long sottr
         const auto i = static_cast<std::size_t>(c);
         const int sotto = static_cast<int>(sottraendo % 10);
         // A column lowered by the borrow on its right works with its lowered value.
-        const int w = s.conPrestito[i] ? s.prestito[i] : static_cast<int>(minuendo % 10);
+        const int w = s.partecipa[i] ? s.prestito[i] : static_cast<int>(minuendo % 10);
         if (sotto <= w) {
             s.differenza[i] = w - sotto;
             continue;
         }
         s.prestito[i] = w + 10;
-        s.conPrestito[i] = true;
         s.partecipa[i] = true;
         // The minuend is not smaller than the subtrahend, so the top column never borrows
         // and the lender is always one of its digits.
         s.prestito[i + 1] = static_cast<int>(minuendo / 10 % 10) - 1;
-        s.conPrestito[i + 1] = true;
         s.partecipa[i + 1] = true;
         s.differenza[i] = w + 10 - sotto;
     }

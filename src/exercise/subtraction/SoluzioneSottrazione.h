@@ -11,11 +11,10 @@ namespace exercise {
 // shows 9, so the borrow passes on.
 struct SoluzioneSottrazione {
     static constexpr int kColonne = 5;
-    int numColonne = 0;                       // the minuend's digits
-    std::array<int, kColonne> differenza{};   // the difference digit of each column
-    std::array<int, kColonne> prestito{};     // the borrow cell's final value, where one is written
-    std::array<bool, kColonne> conPrestito{}; // a borrow cell is written over the column
-    std::array<bool, kColonne> partecipa{};   // the column borrows or lends
+    int numColonne = 0;                     // the minuend's digits
+    std::array<int, kColonne> differenza{}; // the difference digit of each column
+    std::array<int, kColonne> prestito{};   // the borrow cell's final value, where one is written
+    std::array<bool, kColonne> partecipa{}; // the column borrows or lends: a borrow cell is written over it
 
     // Whether any column borrows.
     bool richiedePrestito() const;
