@@ -34,6 +34,17 @@ std::vector<std::unique_ptr<forms::Control>> tastierino(forms::Form& f, forms::C
 
 } // namespace
 
+Configurazione configurazioneFinestra(std::string nome, std::string titoloFinestra, std::string titolo,
+                                      std::string icona) {
+    Configurazione c;
+    c.layoutStampa = nome + "_bis";
+    c.nome = std::move(nome);
+    c.titoloFinestra = std::move(titoloFinestra);
+    c.titolo = std::move(titolo);
+    c.icona = std::move(icona);
+    return c;
+}
+
 FinestraEsercizio::FinestraEsercizio(app::Module1& m, const Configurazione& config)
     : Form(config.nome), liste(perOperando(*this, config, &Operando::nomeLista, Kind::ComboBox)),
       didascalie(perOperando(*this, config, &Operando::nomeDidascalia, Kind::Label)),
@@ -278,6 +289,19 @@ void FinestraEsercizio::Check2_Click() {
     } else {
         setFocus(Inserisci);
     }
+}
+
+void FinestraEsercizio::Check1_Click() {
+    m_.suonaSeAttivo(app::SuonoClic);
+    abbandonaOperazione();
+    setFocus(Inserisci);
+}
+
+void FinestraEsercizio::disponiOpzione(Control& box, int left, int top, int width, const char* senza,
+                                       const char* con) {
+    box.place(left, top, width, 375).withFont(11.4, true).withPicture(senza, con).hand().foreColor = 0xC000C0;
+    box.checked = true;
+    box.onClick = [this] { Check1_Click(); };
 }
 
 void FinestraEsercizio::abbandonaOperazione() {

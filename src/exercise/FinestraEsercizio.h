@@ -39,6 +39,10 @@ struct Configurazione {
     bool listaFermaMano = true; // opening a list stops the blinking hand for good
 };
 
+// A window of this name, caption, title and icon; its print layout takes the name with "_bis".
+Configurazione configurazioneFinestra(std::string nome, std::string titoloFinestra, std::string titolo,
+                                      std::string icona);
+
 // The frame every exercise window shares: keypad, operand entry, pointing hand, faces,
 // messages, counters, guide switch, the insert, repeat, solution, print and end buttons.
 // A window derives from it, adds its board and fills in the hooks below.
@@ -109,6 +113,8 @@ class FinestraEsercizio : public forms::Form {
     virtual void CmdRisolvi_Click();
     // The guide switch changed: the board starts afresh.
     virtual void Check2_Click();
+    // The option box changed: the board is set aside until the next "OK".
+    void Check1_Click();
 
   protected:
     // A keypad digit while the operation is being worked: into the current cell...
@@ -121,6 +127,8 @@ class FinestraEsercizio : public forms::Form {
     virtual std::vector<const forms::ControlArray*> righeDaStampare() const = 0;
     // The option check box of the window (no carries, no borrows), if it has one.
     virtual Control* opzione() { return nullptr; }
+    // Lays the option box out, ticked, with its pictures when ticked and when not.
+    void disponiOpzione(Control& box, int left, int top, int width, const char* senza, const char* con);
 
     const Configurazione& config() const { return config_; }
     int numeroOperandi() const { return static_cast<int>(config_.operandi.size()); }

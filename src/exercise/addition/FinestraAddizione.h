@@ -23,13 +23,9 @@ class FinestraAddizione : public FinestraColonne {
                       std::string uaoFinale);
 
     // The template's controls under the names these windows give them.
-    Control& CmdVai = Inserisci;
     Control& CmdSomma = Ripeti;
-    Control& CmdRisolvi = Soluzione;
     Control& CmbNPA = lista(0);
     Control& CmbNSA = lista(1);
-    Control& Label1 = *didascalie[0];
-    Control& Label2 = *didascalie[1];
     Control& Line2 = Separatore;
 
     // The board; index 0 is the units column. A window with more addends adds their rows.

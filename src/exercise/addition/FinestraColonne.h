@@ -16,6 +16,12 @@ class FinestraColonne : public FinestraEsercizio {
   public:
     FinestraColonne(app::Module1& m, const Configurazione& config);
 
+    // The template's controls under the names these windows give them.
+    Control& CmdVai = Inserisci;
+    Control& CmdRisolvi = Soluzione;
+    Control& Label1 = *didascalie[0];
+    Control& Label2 = *didascalie[1];
+
     // The operands, one per entry box, and their digits.
     std::vector<long> Operandi;
     std::vector<int> CifreOperandi;

@@ -9,14 +9,10 @@ namespace {
 constexpr int kMaxEstrazioni = 1000;
 
 Configurazione configurazione() {
-    Configurazione c;
-    c.nome = "frmAdd2";
-    c.titoloFinestra = "Addizione con 2 addendi";
-    c.titolo = "Addizione 2 addendi";
-    c.icona = "icon_addizione";
+    Configurazione c =
+        configurazioneFinestra("frmAdd2", "Addizione con 2 addendi", "Addizione 2 addendi", "icon_addizione");
     c.operandi = {operandoAddendo("CmbNPA", "Label1", "primo"),
                   operandoAddendo("CmbNSA", "Label2", "secondo")};
-    c.layoutStampa = "frmAdd2_bis";
     c.listaFermaMano = false; // the hand keeps blinking, now beside the opened list
     return c;
 }
@@ -50,13 +46,7 @@ void togliRiporti(long& a, long& b) {
 FrmAdd2::FrmAdd2(app::Module1& m)
     : FinestraAddizione(m, configurazione(), {5640, 6240, 1680, 2160, 3600, 3480}, "uaoo!") {
     disponiLavagna({&TxtPrimoAdd, &TxtSecondoAdd}, {&Label3, &Label4});
-    Check1.place(1020, 1080, 1575, 375)
-        .withFont(11.4, true)
-        .withPicture("check_senza_riporto", "check_con_riporto")
-        .hand()
-        .foreColor = 0xC000C0;
-    Check1.checked = true;
-    Check1.onClick = [this] { Check1_Click(); };
+    disponiOpzione(Check1, 1020, 1080, 1575, "check_senza_riporto", "check_con_riporto");
 }
 
 void FrmAdd2::estraiOperandi() {
@@ -70,12 +60,6 @@ void FrmAdd2::estraiOperandi() {
         }
         GeneraNumeri();
     }
-}
-
-void FrmAdd2::Check1_Click() {
-    m_.suonaSeAttivo(app::SuonoClic);
-    abbandonaOperazione();
-    setFocus(CmdVai);
 }
 
 void FrmAdd2::fineRiga() {

@@ -14,8 +14,6 @@ class FrmAdd2 : public FinestraAddizione {
     // No carries: in computer mode only pairs whose columns need no carry are drawn.
     Control Check1{*this, "Check1", Kind::CheckBox};
 
-    void Check1_Click();
-
   protected:
     void estraiOperandi() override;
     void fineRiga() override;

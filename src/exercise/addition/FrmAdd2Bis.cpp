@@ -4,10 +4,7 @@
 
 namespace exercise {
 
-FrmAdd2Bis::FrmAdd2Bis() : Form("frmAdd2_bis") {
-    width = 9480;
-    height = 6792;
-    backColor = 0xFFFFFF;
+FrmAdd2Bis::FrmAdd2Bis() : FoglioStampa("frmAdd2_bis", "") {
     // 120 twips left of the board's places.
     disponiAddizione(TxtRiporto, {&TxtPrimoAdd, &TxtSecondoAdd}, TxtSomma, {&Label3, &Label4}, Line1,
                      {5520, 6120, 1680, 2160, 3600, 3480}, backColor);

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "exercise/FoglioStampa.h"
 #include "forms/ControlArray.h"
-#include "forms/Form.h"
 
 namespace exercise {
 
 // The print layout of the two-addend addition: copies of the board's rows, on white,
 // never shown. The print button fills in its cells.
-class FrmAdd2Bis : public forms::Form {
+class FrmAdd2Bis : public FoglioStampa {
   public:
     FrmAdd2Bis();
 

@@ -5,17 +5,13 @@ namespace exercise {
 namespace {
 
 Configurazione configurazione() {
-    Configurazione c;
-    c.nome = "frmAdd3";
-    c.titoloFinestra = "Addizione con 3 addendi";
-    c.titolo = "Addizione 3 addendi";
-    c.icona = "icon_addizione";
+    Configurazione c =
+        configurazioneFinestra("frmAdd3", "Addizione con 3 addendi", "Addizione 3 addendi", "icon_addizione");
     c.nomeEseguite = "Label9";
     c.nomeErrori = "Label8";
     c.operandi = {operandoAddendo("CmbNPA", "Label1", "primo"),
                   operandoAddendo("CmbNSA", "Label2", "secondo"),
                   operandoAddendo("CmbNTA", "Label7", "terzo")};
-    c.layoutStampa = "frmAdd3_bis";
     return c;
 }
 

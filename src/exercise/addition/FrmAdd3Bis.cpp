@@ -4,11 +4,7 @@
 
 namespace exercise {
 
-FrmAdd3Bis::FrmAdd3Bis() : Form("frmAdd3_bis") {
-    caption = "Form1";
-    width = 9480;
-    height = 6792;
-    backColor = 0xFFFFFF;
+FrmAdd3Bis::FrmAdd3Bis() : FoglioStampa("frmAdd3_bis") {
     // On paper the columns stand 120 twips right of the board's.
     disponiAddizione(TxtRiporto, {&TxtPrimoAdd, &TxtSecondoAdd, &txtTerzoAdd}, TxtSomma,
                      {&Label3, &Label6, &Label4}, Line1, {5640, 6240, 1560, 2040, 4080, 3960}, backColor);

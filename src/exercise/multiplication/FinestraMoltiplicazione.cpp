@@ -38,11 +38,8 @@ void LavagnaFattori::disponi(forms::ControlArray& riga, const AspettoRiga& aspet
 Configurazione FinestraMoltiplicazione::configurazione(const std::string& nome, const std::string& titolo,
                                                        const Fattore& primo, const Fattore& secondo,
                                                        const std::string& separatore) {
-    Configurazione c;
+    Configurazione c = configurazioneFinestra(nome, titolo, titolo, "icon_moltiplicazione");
     c.nomeSeparatore = separatore;
-    c.nome = nome;
-    c.titoloFinestra = c.titolo = titolo;
-    c.icona = "icon_moltiplicazione";
     c.nomeRipeti = "CmdProdotto";
     c.operandi = {
         {"CmbNPF", "Label1", primo.maxCifre, primo.testoDaTe, "N° cifre primo fattore", primo.voci,
@@ -50,7 +47,6 @@ Configurazione FinestraMoltiplicazione::configurazione(const std::string& nome, 
         {"CmbNSF", "Label2", secondo.maxCifre, secondo.testoDaTe, "N° cifre secondo fattore", secondo.voci,
          secondo.minCifre},
     };
-    c.layoutStampa = nome + "_bis";
     return c;
 }
 

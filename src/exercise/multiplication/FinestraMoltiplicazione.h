@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercise/FoglioStampa.h"
 #include "exercise/addition/CelleOperazione.h"
 #include "exercise/addition/FinestraColonne.h"
 
@@ -57,13 +58,9 @@ class FinestraMoltiplicazione : public FinestraColonne {
     FinestraMoltiplicazione(app::Module1& m, const Configurazione& config);
 
     // The template's controls under the multiplication windows' names.
-    Control& CmdVai = Inserisci;
     Control& CmdProdotto = Ripeti;
-    Control& CmdRisolvi = Soluzione;
     Control& CmbNPF = lista(0);
     Control& CmbNSF = lista(1);
-    Control& Label1 = *didascalie[0];
-    Control& Label2 = *didascalie[1];
     Control& Label6 = Eseguite;
     Control& Label7 = Errori;
 

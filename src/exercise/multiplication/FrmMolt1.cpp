@@ -38,11 +38,6 @@ std::vector<const forms::ControlArray*> FrmMolt1::righeDaStampare() const {
     return {&TxtRiporto, &TxtPrimoFatt, &TxtSecondoFatt, &TxtProdotto};
 }
 
-FrmMolt1Bis::FrmMolt1Bis() : Form("frmMolt1_bis"), LavagnaMolt1(*this, {0, 240, 0xFFFFFF}) {
-    caption = "Form1";
-    width = 9480;
-    height = 6792;
-    backColor = 0xFFFFFF;
-}
+FrmMolt1Bis::FrmMolt1Bis() : FoglioStampa("frmMolt1_bis"), LavagnaMolt1(*this, {0, 240, 0xFFFFFF}) {}
 
 } // namespace exercise

@@ -38,7 +38,7 @@ class FrmMolt1 : public FinestraMoltiplicazione, public LavagnaMolt1 {
 };
 
 // The print layout: the board on white, never shown; its bar always spans five columns.
-class FrmMolt1Bis : public forms::Form, public LavagnaMolt1 {
+class FrmMolt1Bis : public FoglioStampa, public LavagnaMolt1 {
   public:
     FrmMolt1Bis();
 };

@@ -95,11 +95,6 @@ std::vector<const forms::ControlArray*> FrmMolt2::righeDaStampare() const {
             &TxtProdotto1, &TxtProdotto2, &TxtProdotto3};
 }
 
-FrmMolt2Bis::FrmMolt2Bis() : Form("frmMolt2_bis"), LavagnaMolt2(*this, {-240, -480, 0xFFFFFF}) {
-    caption = "Form1";
-    width = 9480;
-    height = 6792;
-    backColor = 0xFFFFFF;
-}
+FrmMolt2Bis::FrmMolt2Bis() : FoglioStampa("frmMolt2_bis"), LavagnaMolt2(*this, {-240, -480, 0xFFFFFF}) {}
 
 } // namespace exercise

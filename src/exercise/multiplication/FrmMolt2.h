@@ -54,7 +54,7 @@ class FrmMolt2 : public FinestraMoltiplicazione, public LavagnaMolt2 {
 
 // The print layout: the board on white, never shown. It has one row of carries over the
 // first factor, the first row's.
-class FrmMolt2Bis : public forms::Form, public LavagnaMolt2 {
+class FrmMolt2Bis : public FoglioStampa, public LavagnaMolt2 {
   public:
     FrmMolt2Bis();
 };

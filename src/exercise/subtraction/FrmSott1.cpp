@@ -18,11 +18,7 @@ constexpr int kMaxCifre = 5;
 constexpr int kMaxEstrazioni = 1000;
 
 Configurazione configurazione() {
-    Configurazione c;
-    c.nome = "frmSott1";
-    c.titoloFinestra = "Sottrazione";
-    c.titolo = "Sottrazione";
-    c.icona = "icon_sottrazione";
+    Configurazione c = configurazioneFinestra("frmSott1", "Sottrazione", "Sottrazione", "icon_sottrazione");
     c.nomeInserisci = "CmdInserisci";
     c.nomeRipeti = "CmdRipeti";
     const std::vector<std::string> voci{"1", "2", "3", "4", "5"};
@@ -30,7 +26,6 @@ Configurazione configurazione() {
         {"CmbMinuendo", "Label1", kMaxCifre, "Clicca e scrivi (max 5 cifre)", "N° cifre minuendo", voci},
         {"CmbSottraendo", "Label2", kMaxCifre, "Clicca e scrivi (max 5 cifre)", "N° cifre sottraendo", voci},
     };
-    c.layoutStampa = "frmSott1_bis";
     return c;
 }
 
@@ -64,13 +59,7 @@ FrmSott1::FrmSott1(app::Module1& m)
     lblUao.place(960, 5280, 1515, 615);
     Label1.text = "N° cifre minuendo";
     Label2.text = "N° cifre sottraendo";
-    Check1.place(960, 1020, 1635, 375)
-        .withFont(11.4, true)
-        .withPicture("check_senza_prestito", "check_con_prestito")
-        .hand()
-        .foreColor = 0xC000C0;
-    Check1.checked = true;
-    Check1.onClick = [this] { Check1_Click(); };
+    disponiOpzione(Check1, 960, 1020, 1635, "check_senza_prestito", "check_con_prestito");
     // The child writes a borrow cell a digit at a time: where the next one goes shows.
     for (int i = 0; i < kColonne; ++i)
         TxtPrestito[i].caret = true;
@@ -184,12 +173,6 @@ void FrmSott1::ingrigisciZeriIniziali() {
         if (CifreDifferenza[static_cast<std::size_t>(i)] == 0) TxtDifferenza[i].enabled = false;
 }
 
-void FrmSott1::Check1_Click() {
-    m_.suonaSeAttivo(app::SuonoClic);
-    abbandonaOperazione();
-    setFocus(CmdInserisci);
-}
-
 void FrmSott1::Cmb_DropDown(int row) {
     // Opening the subtrahend's list keeps "Ripeti", which brings the last operation back.
     const bool ripeti = CmdRipeti.enabled;
@@ -218,11 +201,7 @@ int FrmSott1::valoreCella(const forms::ControlArray& riga, int i) const {
     return valore(testoCella(riga, i));
 }
 
-FrmSott1Bis::FrmSott1Bis() : Form("frmSott1_bis"), LavagnaSottrazione(*this, {120, 0xFFFFFF, 0x0000C0}) {
-    caption = "Form1";
-    width = 9480;
-    height = 6792;
-    backColor = 0xFFFFFF;
-}
+FrmSott1Bis::FrmSott1Bis()
+    : FoglioStampa("frmSott1_bis"), LavagnaSottrazione(*this, {120, 0xFFFFFF, 0x0000C0}) {}
 
 } // namespace exercise

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/FinestraInserisci.h"
+#include "exercise/FoglioStampa.h"
 #include "exercise/subtraction/LavagnaSottrazione.h"
 
 #include <array>
@@ -45,7 +46,6 @@ class FrmSott1 : public FinestraInserisci, public LavagnaSottrazione {
     void CmdInserisci_Click() override;
     void CmdRipeti_Click() override;
     void CmdRisolvi_Click() override;
-    void Check1_Click();
     void Cmb_DropDown(int row) override;
 
   protected:
@@ -76,7 +76,7 @@ class FrmSott1 : public FinestraInserisci, public LavagnaSottrazione {
 };
 
 // The print layout: a copy of the board on white, never shown.
-class FrmSott1Bis : public forms::Form, public LavagnaSottrazione {
+class FrmSott1Bis : public FoglioStampa, public LavagnaSottrazione {
   public:
     FrmSott1Bis();
 };
