@@ -20,7 +20,8 @@ Operando operandoAddendo(std::string lista, std::string didascalia, const std::s
 
 FinestraAddizione::FinestraAddizione(app::Module1& m, const Configurazione& config,
                                      const PostiAddizione& posti, std::string uaoFinale)
-    : FinestraColonne(m, config), posti_(posti), uaoFinale_(std::move(uaoFinale)) {}
+    : FinestraColonne(m, config), LavagnaAddizione(static_cast<forms::Form&>(*this)), posti_(posti),
+      uaoFinale_(std::move(uaoFinale)) {}
 
 void FinestraAddizione::disponiLavagna(const std::vector<forms::ControlArray*>& addendi,
                                        const std::vector<Control*>& segni) {

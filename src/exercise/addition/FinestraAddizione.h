@@ -16,7 +16,7 @@ Operando operandoAddendo(std::string lista, std::string didascalia, const std::s
 // Column addition of one to four digit addends, one per operand of the window: the board,
 // its sum and the hints of its columns. The windows with two and with three addends add
 // what is their own.
-class FinestraAddizione : public FinestraColonne {
+class FinestraAddizione : public FinestraColonne, public LavagnaAddizione {
   public:
     // uaoFinale: the exclamation at the finish.
     FinestraAddizione(app::Module1& m, const Configurazione& config, const PostiAddizione& posti,
@@ -27,15 +27,6 @@ class FinestraAddizione : public FinestraColonne {
     Control& CmbNPA = lista(0);
     Control& CmbNSA = lista(1);
     Control& Line2 = Separatore;
-
-    // The board; index 0 is the units column. A window with more addends adds their rows.
-    forms::ControlArray TxtRiporto{*this, "TxtRiporto", Kind::Cell, 5};
-    forms::ControlArray TxtPrimoAdd{*this, "TxtPrimoAdd", Kind::Cell, 5};
-    forms::ControlArray TxtSecondoAdd{*this, "TxtSecondoAdd", Kind::Cell, 5};
-    forms::ControlArray TxtSomma{*this, "TxtSomma", Kind::Cell, 5};
-    Control Label3{*this, "Label3", Kind::Label}; // "+" beside the first addend
-    Control Label4{*this, "Label4", Kind::Label}; // "=" beside the last one
-    Control Line1{*this, "Line1", Kind::Line};
 
     std::vector<long>& Addendi = Operandi; // PrimoAddendo, SecondoAddendo...
     // The columns being worked: Colonna, NumColonne, the digits and carries still due.

@@ -1,26 +1,16 @@
 #pragma once
 
 #include "exercise/FoglioStampa.h"
-#include "forms/ControlArray.h"
+#include "exercise/addition/LavagnaAddizione.h"
 
 namespace exercise {
 
 // The print layout of the two-addend addition: copies of the board's rows, on white,
-// never shown. The print button fills in its cells.
-class FrmAdd2Bis : public FoglioStampa {
+// never shown. The print button fills in its cells. On paper the bar always spans the five
+// columns.
+class FrmAdd2Bis : public FoglioStampa, public LavagnaAddizione {
   public:
     FrmAdd2Bis();
-
-    using Kind = forms::ControlKind;
-
-    forms::ControlArray TxtRiporto{*this, "TxtRiporto", Kind::Cell, 5};
-    forms::ControlArray TxtPrimoAdd{*this, "TxtPrimoAdd", Kind::Cell, 5};
-    forms::ControlArray TxtSecondoAdd{*this, "TxtSecondoAdd", Kind::Cell, 5};
-    forms::ControlArray TxtSomma{*this, "TxtSomma", Kind::Cell, 5};
-    forms::Control Label3{*this, "Label3", Kind::Label};
-    forms::Control Label4{*this, "Label4", Kind::Label};
-    // On paper the bar always spans the five columns.
-    forms::Control Line1{*this, "Line1", Kind::Line};
 };
 
 } // namespace exercise

@@ -12,6 +12,13 @@ constexpr forms::Rgb kBluScuro = 0x0000C0;
 
 } // namespace
 
+LavagnaAddizione::LavagnaAddizione(forms::Form& f)
+    : TxtRiporto(f, "TxtRiporto", forms::ControlKind::Cell, 5),
+      TxtPrimoAdd(f, "TxtPrimoAdd", forms::ControlKind::Cell, 5),
+      TxtSecondoAdd(f, "TxtSecondoAdd", forms::ControlKind::Cell, 5),
+      TxtSomma(f, "TxtSomma", forms::ControlKind::Cell, 5), Label3(f, "Label3", forms::ControlKind::Label),
+      Label4(f, "Label4", forms::ControlKind::Label), Line1(f, "Line1", forms::ControlKind::Line) {}
+
 void disponiAddizione(forms::ControlArray& riporti, const std::vector<forms::ControlArray*>& addendi,
                       forms::ControlArray& somma, const std::vector<forms::Control*>& segni,
                       forms::Control& barra, const PostiAddizione& posti, forms::Rgb sfondo) {

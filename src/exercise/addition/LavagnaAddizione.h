@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/ControlArray.h"
+#include "forms/Form.h"
 
 #include <vector>
 
@@ -22,5 +23,17 @@ struct PostiAddizione {
 void disponiAddizione(forms::ControlArray& riporti, const std::vector<forms::ControlArray*>& addendi,
                       forms::ControlArray& somma, const std::vector<forms::Control*>& segni,
                       forms::Control& barra, const PostiAddizione& posti, forms::Rgb sfondo);
+
+// The rows, signs and bar of an addition of two addends, index 0 the units column: the
+// window and its print layout both carry them; a third addend adds its own row and sign.
+class LavagnaAddizione {
+  public:
+    explicit LavagnaAddizione(forms::Form& f);
+
+    forms::ControlArray TxtRiporto, TxtPrimoAdd, TxtSecondoAdd, TxtSomma;
+    forms::Control Label3; // "+" beside the first addend
+    forms::Control Label4; // "=" beside the last one
+    forms::Control Line1;
+};
 
 } // namespace exercise
