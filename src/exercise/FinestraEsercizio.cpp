@@ -11,7 +11,6 @@ using forms::ControlKind;
 
 namespace {
 
-constexpr forms::Rgb kSfondo = 0xFFC080;
 constexpr forms::Rgb kRosso = 0xFF0000;
 constexpr forms::Rgb kBlu = 0x0000FF;
 constexpr forms::Rgb kContatori = 0xC00000;
@@ -108,10 +107,11 @@ FinestraEsercizio::FinestraEsercizio(app::Module1& m, const Configurazione& conf
     Check2.backColor = 0xC0C0C0;
     Check2.checked = true;
 
-    const char* facce[] = {"face_neutral", "face_smile", "face_laugh", "face_sad"};
-    Control* immagini[] = {&Image1, &Image2, &Image3, &Image4};
-    for (int i = 0; i < 4; ++i)
-        immagini[i]->place(1440, 4560, 900, 855).withPicture(facce[i]);
+    Image1.withPicture("face_neutral");
+    Image2.withPicture("face_smile");
+    Image3.withPicture("face_laugh");
+    Image4.withPicture("face_sad");
+    spostaFacce(1440, 4560);
     LblRisultato.place(3240, 4740, 3075, 615).withFont(20.4, true).aligned(Align::Center).seeThrough();
     LblRisultato.foreColor = kRosso;
     lblScrivi.place(3240, 5340, 3075, 615).withFont(20.4, true).aligned(Align::Center).seeThrough();
@@ -412,6 +412,11 @@ void FinestraEsercizio::mostraFaccia(int k) {
     Image2.visible = k == 2;
     Image3.visible = k == 3;
     Image4.visible = k == 4;
+}
+
+void FinestraEsercizio::spostaFacce(int left, int top) {
+    for (Control* faccia : {&Image1, &Image2, &Image3, &Image4})
+        faccia->place(left, top, 900, 855);
 }
 
 void FinestraEsercizio::pulisciMessaggi() {

@@ -53,6 +53,7 @@ class FinestraEsercizio : public forms::Form {
 
     using Control = forms::Control;
     using Kind = forms::ControlKind;
+    static constexpr forms::Rgb kSfondo = 0xFFC080; // the windows' background, which their cells take
 
     // Operand entry: lists first, so that the entry boxes lie above them.
     std::vector<std::unique_ptr<Control>> liste;
@@ -135,6 +136,8 @@ class FinestraEsercizio : public forms::Form {
 
     // Shows face k (1 neutral, 2 smiling, 3 laughing, 4 sad) and hides the other three.
     void mostraFaccia(int k);
+    // The four faces lie one over the other, at this place.
+    void spostaFacce(int left, int top);
     void pulisciMessaggi();
     // An option changed or a list opened: print, keypad and repeat off, board and messages empty.
     void abbandonaOperazione();

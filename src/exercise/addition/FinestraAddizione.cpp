@@ -4,12 +4,6 @@
 
 namespace exercise {
 
-namespace {
-
-constexpr forms::Rgb kSfondo = 0xFFC080;
-
-} // namespace
-
 Operando operandoAddendo(std::string lista, std::string didascalia, const std::string& ordinale) {
     return {.nomeLista = std::move(lista),
             .nomeDidascalia = std::move(didascalia),

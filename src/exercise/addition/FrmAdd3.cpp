@@ -35,8 +35,7 @@ FrmAdd3::FrmAdd3(app::Module1& m)
         mano[i].place(540, kMani[k], 384, 384);
     }
     CmdVai.place(1020, 3960, 1395, 495);
-    for (Control* faccia : {&Image1, &Image2, &Image3, &Image4})
-        faccia->place(1260, 4680, 900, 855);
+    spostaFacce(1260, 4680);
     LblRisultato.place(2520, 4740, 4395, 615);
     lblScrivi.place(2520, 5400, 4395, 615);
     lblUao.place(960, 5580, 1515, 615);

@@ -63,8 +63,7 @@ FinestraMoltiplicazione::FinestraMoltiplicazione(app::Module1& m, const Configur
         lista(i).place(1380, 2160 + riga, 615, 315);
     }
     CmdVai.place(960, 3420, 1395, 495);
-    for (Control* faccia : {&Image1, &Image2, &Image3, &Image4})
-        faccia->place(1260, 4260, 900, 855);
+    spostaFacce(1260, 4260);
     lblUao.place(1020, 5280, 1515, 615);
 }
 

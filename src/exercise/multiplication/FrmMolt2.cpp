@@ -29,7 +29,7 @@ FrmMolt2::FrmMolt2(app::Module1& m)
     : FinestraMoltiplicazione(m, configurazione("frmMolt2", "Moltiplicazione complessa",
                                                 {3, "Clicca e scrivi (min 2 cifre)", {"2", "3"}, 2},
                                                 {2, "Clicca e scrivi (min 2 cifre)", {"2"}, 2}, "Line3")),
-      LavagnaMolt2(*this, {0, 0, 0xFFC080}) {
+      LavagnaMolt2(*this, {0, 0, kSfondo}) {
     Label5.place(60, 0, 6795, 795);
     Label1.width = Label2.width = 2895;
     LblRisultato.place(3120, 5280, 3015, 555);

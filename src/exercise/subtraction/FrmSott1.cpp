@@ -13,7 +13,6 @@ using app::DaTe;
 
 namespace {
 
-constexpr forms::Rgb kSfondo = 0xFFC080;
 constexpr int kMaxCifre = 5;
 constexpr int kMaxEstrazioni = 1000;
 
@@ -52,8 +51,7 @@ FrmSott1::FrmSott1(app::Module1& m)
         mano[i].place(540, 2280 + 660 * i, 384, 384);
     }
     CmdInserisci.place(1020, 3600, 1395, 495);
-    for (Control* faccia : {&Image1, &Image2, &Image3, &Image4})
-        faccia->place(1260, 4440, 900, 855);
+    spostaFacce(1260, 4440);
     LblRisultato.place(3060, 4680, 3135, 615).text = "Ciao";
     lblScrivi.place(3060, 5340, 3135, 615);
     lblUao.place(960, 5280, 1515, 615);
