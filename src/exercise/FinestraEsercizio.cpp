@@ -297,9 +297,10 @@ void FinestraEsercizio::Check1_Click() {
     setFocus(Inserisci);
 }
 
-void FinestraEsercizio::disponiOpzione(Control& box, int left, int top, int width, const char* senza,
-                                       const char* con) {
-    box.place(left, top, width, 375).withFont(11.4, true).withPicture(senza, con).hand().foreColor = 0xC000C0;
+void FinestraEsercizio::disponiOpzione(Control& box, int left, int top, int width, const char* immagine,
+                                       const char* spuntata) {
+    box.place(left, top, width, 375).withFont(11.4, true).withPicture(immagine, spuntata).hand().foreColor =
+        0xC000C0;
     box.checked = true;
     box.onClick = [this] { Check1_Click(); };
 }

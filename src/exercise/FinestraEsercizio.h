@@ -128,8 +128,9 @@ class FinestraEsercizio : public forms::Form {
     virtual std::vector<const forms::ControlArray*> righeDaStampare() const = 0;
     // The option check box of the window (no carries, no borrows), if it has one.
     virtual Control* opzione() { return nullptr; }
-    // Lays the option box out, ticked, with its pictures when ticked and when not.
-    void disponiOpzione(Control& box, int left, int top, int width, const char* senza, const char* con);
+    // Lays the option box out, ticked: its picture, and the one it shows while ticked.
+    void disponiOpzione(Control& box, int left, int top, int width, const char* immagine,
+                        const char* spuntata);
 
     const Configurazione& config() const { return config_; }
     int numeroOperandi() const { return static_cast<int>(config_.operandi.size()); }
