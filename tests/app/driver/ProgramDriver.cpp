@@ -1,0 +1,45 @@
+// Drives the real program as a user would, loaded into it as a Qt generic plugin
+// ("-plugin brivatenzo_driver:N"): N times the start window's "da te", "Info" and the first
+// exercise button, then back to the start window; at last "Esci". Each press is a mouse press
+// and release posted to the widget, a few random milliseconds apart, so that other events
+// can be pending when a handler runs.
+#include <QApplication>
+#include <QGenericPlugin>
+#include <QMouseEvent>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QWidget>
+
+static const char* const kRound[] = {"frmStart/cmdTe", "frmStart/cmdInfo", "frmStart/CmdAddizione1",
+                                     "frmAdd2/CmdEnd"};
+
+class ProgramDriverPlugin : public QGenericPlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "driver.json")
+  public:
+    QObject* create(const QString&, const QString& rounds) override {
+        auto* timer = new QTimer;
+        // Each tick presses the next control once it is on screen.
+        connect(timer, &QTimer::timeout, timer, [timer, steps = 4 * rounds.toInt(), done = 0]() mutable {
+            const QString step = done < steps ? kRound[done % 4] : "frmStart/cmdEsci";
+            QWidget* w = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->isVisible() && top->objectName() == step.section('/', 0, 0))
+                    w = top->findChild<QWidget*>(step.section('/', 1));
+            timer->setInterval(5);
+            if (w == nullptr || !w->isVisible() || !w->isEnabled()) return;
+            const QPointF at = QRectF(w->rect()).center();
+            for (const bool down : {true, false})
+                QCoreApplication::postEvent(
+                    w, new QMouseEvent(down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, at,
+                                       w->mapToGlobal(at), Qt::LeftButton,
+                                       down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier));
+            timer->setInterval(QRandomGenerator::global()->bounded(20));
+            if (done++ == steps) timer->stop(); // "Esci" ends the program
+        });
+        timer->start(0);
+        return timer;
+    }
+};
+
+#include "ProgramDriver.moc"

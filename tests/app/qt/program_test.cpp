@@ -1,0 +1,66 @@
+// The program as built: its own binary, and every picture its windows name.
+#include "support/Program.h"
+#include "view/Pictures.h"
+
+#include <QDir>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+// The program's binary, run with the display variables unset but for `set`; its exit code and
+// what it wrote on its error output, or "hung".
+std::string run(const std::vector<std::pair<const char*, const char*>>& set, const QStringList& args = {}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(v);
+    for (const auto& [name, value] : set)
+        env.insert(name, value);
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(BRIVATENZO_PROGRAM, args);
+    if (!p.waitForFinished(20000)) return "hung";
+    return std::to_string(p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1) + " " +
+           p.readAllStandardError().toStdString();
+}
+
+// With no display: one line of its own and status 1, instead of Qt's abort. On one, with neither
+// sound server nor printer, the start window, "da te", "Info", an exercise and back, and "Esci"
+// ending it with status 0.
+TEST(Program, EndsWellWithoutServicesAndSaysWhenThereIsNoDisplay) {
+    EXPECT_EQ(run({}), "1 Le 4 brivatenzo: nessuno schermo disponibile (DISPLAY, WAYLAND_DISPLAY e "
+                       "QT_QPA_PLATFORM non sono impostate).\n");
+    EXPECT_EQ(run({{"DISPLAY", ":4242"}}),
+              "1 Le 4 brivatenzo: impossibile aprire lo schermo indicato da DISPLAY o WAYLAND_DISPLAY.\n");
+    EXPECT_EQ(run({{"QT_QPA_PLATFORM", "offscreen"},
+                   {"QT_PLUGIN_PATH", DRIVER_PLUGIN_PATH},
+                   {"PULSE_SERVER", "unix:/nonexistent/pulse"},
+                   {"CUPS_SERVER", "/nonexistent/cups.sock"}},
+                  {"-plugin", "brivatenzo_driver:2"})
+                  .substr(0, 2),
+              "0 ");
+}
+
+// Every picture a window or a control of the program names is built in, and each one built in
+// is used.
+TEST(Program, EveryPictureItNamesIsBuiltIn) {
+    testing_support::Program p;
+    std::set<std::string> named;
+    for (const char* w : {"frmStart", "frmInfo", "frmAdd2", "frmAdd3", "frmSott1", "frmMolt1", "frmMolt2",
+                          "frmDivEstesa", "frmDivCompatta", "frmAdd2_bis", "frmAdd3_bis", "frmSott1_bis",
+                          "frmMolt1_bis", "frmMolt2_bis", "frmDivEstesa_bis", "frmDivCompatta_bis"}) {
+        forms::Form& f = p.forms.load(w);
+        named.insert({f.picture, f.icon});
+        for (const forms::Control* c : f.controls())
+            named.insert({c->picture, c->pictureChecked});
+    }
+    named.erase("");
+    std::string missing;
+    for (const std::string& name : named)
+        if (!view::pictures::exists(name)) missing += name + " ";
+    EXPECT_EQ(missing, "");
+    EXPECT_EQ(named.size(), QDir(":/pictures").count());
+}
+
+} // namespace
