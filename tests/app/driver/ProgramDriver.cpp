@@ -1,8 +1,9 @@
 // Drives the real program as a user would, loaded into it as a Qt generic plugin
 // ("-plugin brivatenzo_driver:N"): N times the start window's "da te", "Info" and the first
-// exercise button, then back to the start window; at last "Esci". Each press is a mouse press
-// and release posted to the widget, a few random milliseconds apart, so that other events
-// can be pending when a handler runs.
+// exercise button, then back to the start window; at last "Esci". A step waits until its window
+// is shown and the other one hidden. Each press is a mouse press and release posted to the
+// widget, a few random milliseconds apart, so that other events can be pending when a handler
+// runs.
 #include <QApplication>
 #include <QGenericPlugin>
 #include <QMouseEvent>
@@ -23,11 +24,14 @@ class ProgramDriverPlugin : public QGenericPlugin {
         connect(timer, &QTimer::timeout, timer, [timer, steps = 4 * rounds.toInt(), done = 0]() mutable {
             const QString step = done < steps ? kRound[done % 4] : "frmStart/cmdEsci";
             QWidget* w = nullptr;
-            for (QWidget* top : QApplication::topLevelWidgets())
+            int shown = 0; // of the start window and the exercise: one at a time
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                shown += top->isVisible() && QStringList{"frmStart", "frmAdd2"}.contains(top->objectName());
                 if (top->isVisible() && top->objectName() == step.section('/', 0, 0))
                     w = top->findChild<QWidget*>(step.section('/', 1));
+            }
             timer->setInterval(5);
-            if (w == nullptr || !w->isVisible() || !w->isEnabled()) return;
+            if (w == nullptr || shown != 1 || !w->isVisible() || !w->isEnabled()) return;
             const QPointF at = QRectF(w->rect()).center();
             for (const bool down : {true, false})
                 QCoreApplication::postEvent(
