@@ -176,6 +176,8 @@ class Child {
             exercise(button, window, work);
             if (::testing::Test::HasFatalFailure()) return;
         }
+        listenToTheEnd();
+        QTest::qWait(1000); // the stream falls idle; the next sound must wake it
         click("frmStart", "cmdInfo", 102);
         click("frmInfo", "cmdOK", 107);
         EXPECT_FALSE(widget("frmInfo"));
