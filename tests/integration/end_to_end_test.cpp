@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <cctype>
 #include <gtest/gtest.h>
-#include <optional>
+#include <map>
 
 namespace {
 
