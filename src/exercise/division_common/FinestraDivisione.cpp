@@ -39,9 +39,12 @@ Configurazione FinestraDivisione::configurazione(const std::string& nome, const 
     return c;
 }
 
-FinestraDivisione::FinestraDivisione(app::Module1& m, const Configurazione& config)
+FinestraDivisione::FinestraDivisione(app::Module1& m, const Configurazione& config, double puntiMessaggi)
     : FinestraInserisci(m, config), CmbDividendo(lista(0)), CmbDivisore(lista(1)), Label1(*didascalie[0]),
       Label2(*didascalie[1]) {
+    LblRisultato.withFont(puntiMessaggi, true);
+    lblScrivi.withFont(puntiMessaggi, true);
+    LblRisultato.text = "Ciao";
     // Where both division windows have them; the template lays its controls out as the
     // addition window has them, and each division window places the rest.
     Label1.text = "N° cifre dividendo";
@@ -213,6 +216,18 @@ void FinestraDivisione::CalcolaSoluzione(Avvio chi) {
     scriviSoluzione();
     Colonna = soluzione().CifreIniziali;
     IniziaEsecuzione();
+}
+
+void FinestraDivisione::scriviSoluzione() {
+    LavagnaDivisione& b = lavagna();
+    const SoluzioneDivisione& s = soluzione();
+    svuotaLavoro();
+    b.scriviRiga(b.txtCappello, s.cappello);
+    for (int k = 1; k <= 4; ++k) {
+        b.scriviRiga(b.txtResto(k), s.righeResto[static_cast<std::size_t>(k)]);
+        b.TxtQuoziente[k].text = k <= s.passi ? std::to_string(s.Quoziente[static_cast<std::size_t>(k)]) : "";
+    }
+    completaSoluzione();
 }
 
 void FinestraDivisione::IniziaEsecuzione() {

@@ -16,7 +16,8 @@ namespace exercise {
 // are its own.
 class FinestraDivisione : public FinestraInserisci {
   public:
-    FinestraDivisione(app::Module1& m, const Configurazione& config);
+    // puntiMessaggi: the size of the result and hint lines.
+    FinestraDivisione(app::Module1& m, const Configurazione& config, double puntiMessaggi);
 
     // The template's set-up for a division window of this name, caption, title and size.
     static Configurazione configurazione(const std::string& nome, const std::string& caption,
@@ -80,7 +81,9 @@ class FinestraDivisione : public FinestraInserisci {
     // Works the division out into the window's solution; false when the operands do not divide.
     virtual bool risolvi() = 0;
     // Writes the whole worked division into the board's cells.
-    virtual void scriviSoluzione() = 0;
+    void scriviSoluzione();
+    // What only this window's board shows of the finished division.
+    virtual void completaSoluzione() {}
     // Whether setting the division up by this route shows the neutral face and says "ready".
     virtual bool annunciaPronto(Avvio chi) const = 0;
     // Empties, greys or un-greys everything the child writes (the greyed cells keep their text).

@@ -119,7 +119,7 @@ void FinestraDivisione::ControllaResto() {
     if (!cellaDellaRiga(k) || !cellaDellaRiga(Colonna)) return;
     LavagnaDivisione& b = lavagna();
     const auto riga = static_cast<std::size_t>(k);
-    const int atteso = soluzione().CifreResto[riga][static_cast<std::size_t>(Colonna)];
+    const int atteso = SoluzioneDivisione::cifraIn(soluzione().righeResto[riga], Colonna);
     const int d = valore(b.txtResto(k)[Colonna]);
     const int cifre = numeroCifre(soluzione().Resto[riga]);
 

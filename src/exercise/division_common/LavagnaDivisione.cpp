@@ -49,6 +49,13 @@ void LavagnaDivisione::riga(forms::ControlArray& r, int left0, int top, const St
         cella(r[i], left0 + passo * (i - 1), top, s, sfondo);
 }
 
+void LavagnaDivisione::scriviRiga(forms::ControlArray& r, const std::array<char, 5>& caratteri) {
+    for (int i = 1; i <= 4; ++i) {
+        const char c = caratteri[static_cast<std::size_t>(i)];
+        r[i].text = c == 0 ? std::string() : std::string(1, c);
+    }
+}
+
 forms::ControlArray& LavagnaDivisione::txtResto(int k) {
     return *std::array{&txtResto1, &txtResto2, &txtResto3, &txtResto4}.at(static_cast<std::size_t>(k - 1));
 }

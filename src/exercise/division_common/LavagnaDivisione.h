@@ -3,6 +3,7 @@
 #include "forms/ControlArray.h"
 #include "forms/Form.h"
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -50,7 +51,15 @@ class LavagnaDivisione {
         bool grassetto;
         const char* famiglia;
         forms::Rgb colore;
+        // The same cells in another colour: the child's digits beside the given ones.
+        Stile conColore(forms::Rgb c) const {
+            Stile s = *this;
+            s.colore = c;
+            return s;
+        }
     };
+    // The small red borrow marks, the same on both boards.
+    static constexpr Stile kSegni{495, 225, 7.8, true, "MS Sans Serif", kRosso};
     // One cell, centred, on the window's own background so that overlapping rows never hide
     // each other.
     static void cella(forms::Control& c, int left, int top, const Stile& s, forms::Rgb sfondo);
@@ -60,6 +69,8 @@ class LavagnaDivisione {
     // Cells 1.. of a row, passo twips apart from left0.
     static void riga(forms::ControlArray& r, int left0, int top, const Stile& s, forms::Rgb sfondo,
                      int passo = 480);
+    // Writes a finished row into cells 1..4, a cell empty where the row has no character.
+    static void scriviRiga(forms::ControlArray& r, const std::array<char, 5>& caratteri);
 };
 
 } // namespace exercise

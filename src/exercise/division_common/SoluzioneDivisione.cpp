@@ -21,8 +21,6 @@ std::optional<SoluzioneDivisione> risolviDivisione(int dividendo, int divisore) 
         cifre[i] = resto % 10;
 
     SoluzioneDivisione s;
-    for (auto& riga : s.CifreResto)
-        riga.fill(SoluzioneDivisione::kVuota);
 
     // The first partial dividend is the shortest prefix that holds the divisor at least once.
     int parziale = 0;
@@ -45,15 +43,10 @@ std::optional<SoluzioneDivisione> risolviDivisione(int dividendo, int divisore) 
         s.DividendoParziale[k] = parziale;
         s.Quoziente[k] = parziale / divisore;
         s.Resto[k] = parziale % divisore;
-        s.ColonnaResto[k] = ci;
         // Right-aligned under the partial dividend: units in cell ci, tens left of it.
         const int resto = s.Resto[k];
-        s.CifreResto[k][ci] = resto % 10;
         s.righeResto[k][ci] = carattere(resto % 10);
-        if (resto >= 10) {
-            s.CifreResto[k][ci - 1] = resto / 10;
-            s.righeResto[k][ci - 1] = carattere(resto / 10);
-        }
+        if (resto >= 10) s.righeResto[k][ci - 1] = carattere(resto / 10);
     }
     return s;
 }

@@ -17,13 +17,19 @@ struct SoluzioneDivisione {
     std::array<int, 5> Quoziente{};         // quotient digit of step k
     std::array<int, 5> Resto{};             // remainder of step k
     std::array<int, 5> DividendoParziale{}; // partial dividend of step k (step 1: the first one)
-    std::array<int, 5> ColonnaResto{};      // cell of row k holding the remainder's units digit
-    // Expected remainder digit of row k by cell; the digit brought down is not one of them.
-    std::array<std::array<int, 5>, 5> CifreResto{};
     // The finished board: the marks over the dividend ('^' first partial dividend,
     // 'v' brought down) and each remainder row with the digit brought down beside it.
     std::array<char, 5> cappello{};
     std::array<std::array<char, 5>, 5> righeResto{};
+
+    // The cell of every remainder row that holds the remainder's units digit: under the
+    // first partial dividend's last digit.
+    int unitaResto() const { return CifreIniziali; }
+    // The digit in cell i of a finished row, kVuota where it has none.
+    static int cifraIn(const std::array<char, 5>& riga, int i) {
+        const char c = riga[static_cast<std::size_t>(i)];
+        return c == 0 ? kVuota : c - '0';
+    }
 };
 
 // Works out dividendo : divisore; nothing unless 1 <= divisore <= 99 and

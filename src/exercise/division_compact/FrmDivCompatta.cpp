@@ -11,8 +11,10 @@ constexpr forms::Rgb kSfondo = 0xFFC080;
 } // namespace
 
 FrmDivCompatta::FrmDivCompatta(app::Module1& m)
-    : FinestraDivisione(m, configurazione("frmDivCompatta", "Divisione Compatta", "Divisione compatta", 9516,
-                                          6828, "Line2")),
+    : FinestraDivisione(
+          m,
+          configurazione("frmDivCompatta", "Divisione Compatta", "Divisione compatta", 9516, 6828, "Line2"),
+          18),
       LavagnaCompatta(*this, {0, 0, kSfondo, 435}) {
     posiziona({{&Label5, 120, 0, 6675, 795},
                {&Label1, 1440, 900, 1995, 555},
@@ -34,9 +36,6 @@ FrmDivCompatta::FrmDivCompatta(app::Module1& m)
                {&lblUao, 600, 4620, 1515, 615},
                {&LblRisultato, 420, 5580, 8595, 525},
                {&lblScrivi, 420, 6120, 8595, 465}});
-    LblRisultato.withFont(18, true);
-    lblScrivi.withFont(18, true);
-    LblRisultato.text = "Ciao";
     collegaDividendo();
 }
 
@@ -64,20 +63,6 @@ void FrmDivCompatta::abilitaLavoro(bool acceso) {
             txtResto(k)[i].enabled = acceso;
         for (int k = 0; k <= 4; ++k)
             RP(k)[i].enabled = acceso;
-    }
-}
-
-void FrmDivCompatta::scriviSoluzione() {
-    for (int i = 1; i <= 4; ++i) {
-        const char segno = risolta.cappello[i];
-        txtCappello[i].text = segno == 0 ? std::string() : std::string(1, segno);
-        TxtQuoziente[i].text = i <= risolta.passi ? std::to_string(risolta.Quoziente[i]) : std::string();
-        for (int k = 1; k <= 4; ++k) {
-            const char c = risolta.righeResto[k][i];
-            txtResto(k)[i].text = c == 0 ? std::string() : std::string(1, c);
-        }
-        for (int k = 0; k <= 4; ++k)
-            RP(k)[i].text.clear();
     }
 }
 

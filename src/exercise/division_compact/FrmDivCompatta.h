@@ -22,7 +22,6 @@ class FrmDivCompatta : public FinestraDivisione, public LavagnaCompatta {
     LavagnaDivisione& lavagna() override { return *this; }
     const SoluzioneDivisione& soluzione() const override { return risolta; }
     bool risolvi() override;
-    void scriviSoluzione() override;
     bool annunciaPronto(Avvio chi) const override { return chi != Avvio::Ripeti || Guidato == 0; }
     void svuotaLavoro() override;
     void abilitaLavoro(bool acceso) override;

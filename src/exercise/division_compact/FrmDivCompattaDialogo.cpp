@@ -59,7 +59,7 @@ void FrmDivCompatta::ControllaQuoziente() {
     FaseResto = 1;
     FaseQuoziente = 0;
     RigaResto = k;
-    Colonna = risolta.ColonnaResto[k];
+    Colonna = risolta.unitaResto();
     SelezionaResto();
 }
 

@@ -6,9 +6,7 @@ namespace {
 
 using Stile = LavagnaDivisione::Stile;
 const Stile kCappello{480, 330, 12, true, "Comic Sans MS", LavagnaDivisione::kNero};
-const Stile kSegni{495, 225, 7.8, true, "MS Sans Serif", LavagnaDivisione::kRosso};
-const Stile kDividendo{495, 435, 14.4, true, "Comic Sans MS", LavagnaDivisione::kNero};
-const Stile kLavoro{495, 435, 14.4, true, "Comic Sans MS", LavagnaDivisione::kBluScuro};
+const Stile kCifre{495, 435, 14.4, true, "Comic Sans MS", LavagnaDivisione::kNero};
 
 } // namespace
 
@@ -17,7 +15,7 @@ LavagnaCompatta::LavagnaCompatta(forms::Form& f, const Aspetto& a) : LavagnaDivi
     riga(txtCappello, x, 1980 + a.dy, kCappello, a.sfondo);
     // The marks stand 60 twips left of their column over the dividend.
     riga(RP0, x - 60, 2280 + a.dy, kSegni, a.sfondo);
-    riga(TxtDividendo, x, 2460 + a.dy, kDividendo, a.sfondo);
+    riga(TxtDividendo, x, 2460 + a.dy, kCifre, a.sfondo);
     // The fifth cell lies beneath the fourth and is never seen.
     TxtDividendo[5].place(x + 3 * kColonna, 2460 + a.dy, 495, 405).hidden();
     segno(Label3, ":", 3660 + a.dx, 2400 + a.dy, 315, 495, 21.6, "Times New Roman", a.sfondo);
@@ -31,7 +29,7 @@ LavagnaCompatta::LavagnaCompatta(forms::Form& f, const Aspetto& a) : LavagnaDivi
         const int left = x + kColonna * (k - 1);
         const int top = 3060 + 600 * (k - 1) + a.dy;
         riga(RP(k), left, top - 180, kSegni, a.sfondo);
-        riga(txtResto(k), left, top, kLavoro, a.sfondo);
+        riga(txtResto(k), left, top, kCifre.conColore(kBluScuro), a.sfondo);
     }
 }
 

@@ -4,10 +4,22 @@
 
 namespace exercise {
 
+namespace {
+
+// On the window each bar stands here, hidden, until its product places it; on paper the
+// four bars always stand, at their own places.
+constexpr LavagnaEstesa::Barre kBarreFinestra{
+    {{1800, 2280, 2760}, {2280, 2760, 3600}, {2700, 3180, 4440}, {3180, 3660, 5280}}};
+constexpr LavagnaEstesa::Barre kBarreCarta{
+    {{2760, 4200, 2460}, {2880, 4920, 3300}, {3360, 5400, 4140}, {3720, 5880, 4980}}};
+
+} // namespace
+
 FrmDivEstesa::FrmDivEstesa(app::Module1& m)
     : FinestraDivisione(
-          m, configurazione("frmDivEstesa", "Divisione Estesa", "Divisione estesa", 9504, 6816, "Line5")),
-      LavagnaEstesa(*this, 0, 0, 0xFFC080) {
+          m, configurazione("frmDivEstesa", "Divisione Estesa", "Divisione estesa", 9504, 6816, "Line5"),
+          14.4),
+      LavagnaEstesa(*this, {0, 0, 0xFFC080, kBarreFinestra}) {
     posiziona({{&Label5, 240, -120, 5955, 675},         {&Label1, 1320, 540, 1995, 555},
                {&Label2, 3300, 540, 1995, 555},         {&txtFattori[0], 2040, 1140, 1035, 405},
                {&txtFattori[1], 3960, 1140, 1035, 405}, {&CmbDividendo, 2040, 1140, 615, 315},
@@ -18,9 +30,6 @@ FrmDivEstesa::FrmDivEstesa(app::Module1& m)
                {&Image2, 900, 3840, 900, 855},          {&Image3, 900, 3840, 900, 855},
                {&Image4, 900, 3840, 900, 855},          {&lblUao, 600, 4800, 1515, 615},
                {&LblRisultato, 60, 5700, 9195, 435},    {&lblScrivi, 60, 6180, 9195, 375}});
-    LblRisultato.withFont(14.4, true);
-    lblScrivi.withFont(14.4, true);
-    LblRisultato.text = "Ciao";
     collegaDividendo();
 }
 
@@ -55,26 +64,9 @@ void FrmDivEstesa::abilitaLavoro(bool acceso) {
     }
 }
 
-namespace {
-
-std::string testoCella(char c) {
-    return c == 0 ? std::string() : std::string(1, c);
-}
-
-} // namespace
-
-void FrmDivEstesa::scriviSoluzione() {
-    svuotaLavoro();
-    for (int i = 1; i <= 4; ++i) {
-        const auto cella = static_cast<std::size_t>(i);
-        txtCappello[i].text = testoCella(risolta.cappello[cella]);
-        TxtQuoziente[i].text = i <= risolta.passi ? std::to_string(risolta.Quoziente[cella]) : std::string();
-        for (int k = 1; k <= 4; ++k) {
-            const auto riga = static_cast<std::size_t>(k);
-            txtResto(k)[i].text = testoCella(risolta.righeResto[riga][cella]);
-            txtMolt(k)[i].text = testoCella(risolta.righeProdotto[riga][cella]);
-        }
-    }
+void FrmDivEstesa::completaSoluzione() {
+    for (int k = 1; k <= 4; ++k)
+        scriviRiga(txtMolt(k), risolta.righeProdotto[static_cast<std::size_t>(k)]);
     // The marks and bars belong to the finished board; the dialogue writes its own.
     for (int k = 1; k <= risolta.passi && MostraSoluzione == 1; ++k) {
         segnaPrestiti(k);
@@ -95,13 +87,8 @@ void FrmDivEstesa::segnaPrestiti(int k) {
 }
 
 void FrmDivEstesa::mostraBarra(int k) {
-    const Barra& b = risolta.barre[static_cast<std::size_t>(k)];
-    Control& linea = Line(k);
-    linea.left = b.x1;
-    linea.x2 = b.x2;
-    linea.top = b.y;
-    linea.y2 = b.y;
-    linea.visible = true;
+    const auto [prima, ultima] = risolta.colonneParziale(k);
+    sottolinea(k, prima, ultima);
 }
 
 std::vector<const forms::ControlArray*> FrmDivEstesa::righeDaStampare() const {
@@ -109,20 +96,12 @@ std::vector<const forms::ControlArray*> FrmDivEstesa::righeDaStampare() const {
             &RP2,         &txtResto2,    &txtMolt3,     &RP3, &txtResto3, &txtMolt4, &txtResto4};
 }
 
-FrmDivEstesaBis::FrmDivEstesaBis() : Form("frmDivEstesa_bis"), LavagnaEstesa(*this, 1080, -300, 0xFFFFFF) {
+FrmDivEstesaBis::FrmDivEstesaBis()
+    : Form("frmDivEstesa_bis"), LavagnaEstesa(*this, {1080, -300, 0xFFFFFF, kBarreCarta, true}) {
     caption = "Form1";
     width = 9480;
     height = 6792;
     backColor = 0xFFFFFF;
-    // On paper the four bars always stand, at their own places.
-    const int barre[][3] = {{2760, 4200, 2460}, {2880, 4920, 3300}, {3360, 5400, 4140}, {3720, 5880, 4980}};
-    for (int k = 1; k <= 4; ++k) {
-        const int* b = barre[k - 1];
-        Line(k).left = b[0];
-        Line(k).x2 = b[1];
-        Line(k).top = Line(k).y2 = b[2];
-        Line(k).visible = true;
-    }
 }
 
 } // namespace exercise

@@ -25,7 +25,7 @@ class FrmDivEstesa : public FinestraDivisione, public LavagnaEstesa {
     LavagnaDivisione& lavagna() override { return *this; }
     const SoluzioneDivisione& soluzione() const override { return risolta; }
     bool risolvi() override;
-    void scriviSoluzione() override;
+    void completaSoluzione() override;
     bool annunciaPronto(Avvio) const override { return true; }
     void svuotaLavoro() override;
     void abilitaLavoro(bool acceso) override;

@@ -75,7 +75,7 @@ void FrmDivEstesa::ControllaProdotto() {
     if (!cellaDellaRiga(k) || !cellaDellaRiga(Colonna)) return;
     const auto passo = static_cast<std::size_t>(k);
     Control& cella = txtMolt(k)[Colonna];
-    const int atteso = risolta.CifreProdotto[passo][static_cast<std::size_t>(Colonna)];
+    const int atteso = SoluzioneDivisione::cifraIn(risolta.righeProdotto[passo], Colonna);
     const int prodotto = risolta.Prodotto[passo];
     const int n = numeroCifre(prodotto);
 
@@ -125,7 +125,7 @@ void FrmDivEstesa::ControllaProdotto() {
     FaseResto = 1;
     FaseQuoziente = 0;
     RigaResto = k;
-    Colonna = risolta.ColonnaResto[passo];
+    Colonna = risolta.unitaResto();
     PosCifra = 1;
     SelezionaResto();
 }

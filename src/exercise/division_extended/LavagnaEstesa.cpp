@@ -10,22 +10,21 @@ namespace {
 
 using Stile = LavagnaDivisione::Stile;
 const Stile kCappello{480, 315, 9.6, false, "Comic Sans MS", LavagnaDivisione::kNero};
-const Stile kSegni{495, 225, 7.8, true, "MS Sans Serif", LavagnaDivisione::kRosso};
-const Stile kDividendo{495, 285, 9.6, true, "Comic Sans MS", LavagnaDivisione::kNero};
-const Stile kLavoro{495, 285, 9.6, true, "Comic Sans MS", LavagnaDivisione::kBluScuro};
+const Stile kCifre{495, 285, 9.6, true, "Comic Sans MS", LavagnaDivisione::kNero};
 
 } // namespace
 
-LavagnaEstesa::LavagnaEstesa(forms::Form& f, int dx, int dy, forms::Rgb sfondo)
+LavagnaEstesa::LavagnaEstesa(forms::Form& f, const Aspetto& a)
     : LavagnaDivisione(f, 4), txtMolt1(f, "txtMolt1", ControlKind::Cell, 5),
       txtMolt2(f, "txtMolt2", ControlKind::Cell, 5), txtMolt3(f, "txtMolt3", ControlKind::Cell, 5),
       txtMolt4(f, "txtMolt4", ControlKind::Cell, 5), Line1(f, "Line1", ControlKind::Line),
       Line2(f, "Line2", ControlKind::Line), Line3(f, "Line3", ControlKind::Line),
       Line4(f, "Line4", ControlKind::Line) {
-    const int x = 1800 + dx;
+    const int dx = a.dx, dy = a.dy, x = 1800 + dx;
+    const forms::Rgb sfondo = a.sfondo;
     const auto colonna = [x](int spostamento) { return x + kColonna * spostamento; };
     riga(txtCappello, x, 1620 + dy, kCappello, sfondo);
-    riga(TxtDividendo, x, 2160 + dy, kDividendo, sfondo);
+    riga(TxtDividendo, x, 2160 + dy, kCifre, sfondo);
     // The fifth cell lies on the fourth and is never written.
     TxtDividendo[5].place(colonna(3), 2160 + dy, 495, 285).hidden();
     segno(Label3, ":", 3720 + dx, 2100 + dy, 255, 375, 14.4, "Comic Sans MS", sfondo);
@@ -38,16 +37,13 @@ LavagnaEstesa::LavagnaEstesa(forms::Form& f, int dx, int dy, forms::Rgb sfondo)
     for (int k = 1; k <= 4; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
         riga(RP(k - 1), colonna(k < 2 ? 0 : k - 2), segni[i] + dy, kSegni, sfondo);
-        riga(txtResto(k), colonna(k - 1), resti[i] + dy, kLavoro, sfondo);
-        riga(txtMolt(k), colonna(k < 2 ? 0 : k - 2), prodotti[i] + dy, kLavoro, sfondo);
-    }
-    // Where each bar stands before its product places it.
-    const int barre[][3] = {{1800, 2280, 2760}, {2280, 2760, 3600}, {2700, 3180, 4440}, {3180, 3660, 5280}};
-    for (int k = 1; k <= 4; ++k) {
-        const int* b = barre[k - 1];
-        Line(k).place(b[0] + dx, b[2] + dy, 0, 0).hidden().borderWidth = 2;
-        Line(k).x2 = b[1] + dx;
-        Line(k).y2 = b[2] + dy;
+        riga(txtResto(k), colonna(k - 1), resti[i] + dy, kCifre.conColore(kBluScuro), sfondo);
+        riga(txtMolt(k), colonna(k < 2 ? 0 : k - 2), prodotti[i] + dy, kCifre.conColore(kBluScuro), sfondo);
+        const auto& [x1, x2, y] = a.barre[i];
+        Line(k).place(x1, y, 0, 0).borderWidth = 2;
+        Line(k).x2 = x2;
+        Line(k).y2 = y;
+        Line(k).visible = a.barreVisibili;
     }
 }
 
@@ -61,6 +57,16 @@ const forms::ControlArray& LavagnaEstesa::txtMolt(int k) const {
 
 forms::Control& LavagnaEstesa::Line(int k) {
     return *std::array{&Line1, &Line2, &Line3, &Line4}.at(static_cast<std::size_t>(k - 1));
+}
+
+void LavagnaEstesa::sottolinea(int k, int prima, int ultima) {
+    // From the left edge of the first column to the left edge of the column after the last;
+    // the dividend's first cell marks where the board lies.
+    const int sinistra = TxtDividendo[1].left;
+    forms::Control& linea = Line(k);
+    linea.left = sinistra + kColonna * (prima - 1);
+    linea.x2 = sinistra + kColonna * ultima;
+    linea.visible = true;
 }
 
 } // namespace exercise

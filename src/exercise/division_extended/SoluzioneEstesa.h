@@ -8,32 +8,27 @@
 
 namespace exercise {
 
-// A subtraction bar under a partial product, from x1 to x2 at height y (twips on the
-// exercise window).
-struct Barra {
-    int x1 = 0, x2 = 0, y = 0;
-    bool operator==(const Barra&) const = default;
-};
-
 // A long division worked out in full: what every division shares, and for each step the
-// partial product written under the partial dividend, the borrow marks of its subtraction
-// and its bar. Step k and cell i count from 1 as the board's names do.
+// partial product written under the partial dividend and the borrow marks of its
+// subtraction. Step k and cell i count from 1 as the board's names do.
 struct SoluzioneEstesa : SoluzioneDivisione {
-    std::array<int, 5> Prodotto{};              // divisor x quotient digit of step k
-    std::array<int, 5> ColonnaProdotto{};       // the first partial dividend's last cell, every step
-    std::array<int, 5> FineDividendoParziale{}; // likewise: where each bar ends
-    // Expected product digit of row k by cell, and the finished product rows.
-    std::array<std::array<int, 5>, 5> CifreProdotto{};
+    std::array<int, 5> Prodotto{}; // divisor x quotient digit of step k
+    // The finished product rows, right-aligned under their partial dividend.
     std::array<std::array<char, 5>, 5> righeProdotto{};
     // The borrow marks of step k stand in mark row k - 1, over the cells of its partial
     // dividend; the cell under a mark is the digit that borrows or lends.
     std::array<std::array<std::string, 5>, 4> segni{};
-    std::array<Barra, 5> barre{};
 
-    // The cell of product row k that holds the product's units digit.
-    int unitaProdotto(int k) const {
-        return k == 1 ? ColonnaProdotto[1] : ColonnaProdotto[std::size_t(k)] + 1;
-    }
+    // The cell of product row k that holds the product's units digit: under the first
+    // partial dividend's last digit, and from the second step on under the digit brought
+    // down beside a remainder.
+    int unitaProdotto(int k) const { return k == 1 ? CifreIniziali : CifreIniziali + 1; }
+    // The dividend's columns (1 = its first digit) that step k's partial dividend spans:
+    // its bar underlines them.
+    struct Colonne {
+        int prima, ultima;
+    };
+    Colonne colonneParziale(int k) const;
 };
 
 // Works out dividendo : divisore; nothing unless the operands divide (as for the compact
