@@ -106,6 +106,27 @@ void FinestraDivisione::PulisciLavagna() {
     azzeraFasi();
 }
 
+void FinestraDivisione::svuotaLavoro() {
+    LavagnaDivisione& b = lavagna();
+    for (int i = 1; i <= 4; ++i) {
+        b.txtCappello[i].text.clear();
+        b.TxtQuoziente[i].text.clear();
+        for (int k = 1; k <= 4; ++k)
+            b.txtResto(k)[i].text.clear();
+        for (int k = 0; k < b.righeSegni(); ++k)
+            b.RP(k)[i].text.clear();
+    }
+}
+
+void FinestraDivisione::abilitaLavoro(bool acceso) {
+    LavagnaDivisione& b = lavagna();
+    for (int i = 1; i <= 4; ++i) {
+        b.TxtQuoziente[i].enabled = acceso;
+        for (int k = 1; k <= 4; ++k)
+            b.txtResto(k)[i].enabled = acceso;
+    }
+}
+
 void FinestraDivisione::azzeraFasi() {
     Colonna = 0;
     RigaResto = 0;

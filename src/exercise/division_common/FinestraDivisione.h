@@ -6,6 +6,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 
 namespace exercise {
 
@@ -86,9 +87,10 @@ class FinestraDivisione : public FinestraInserisci {
     virtual void completaSoluzione() {}
     // Whether setting the division up by this route shows the neutral face and says "ready".
     virtual bool annunciaPronto(Avvio chi) const = 0;
-    // Empties, greys or un-greys everything the child writes (the greyed cells keep their text).
-    virtual void svuotaLavoro() = 0;
-    virtual void abilitaLavoro(bool acceso) = 0;
+    // Empties, greys or un-greys everything the child writes (the greyed cells keep their
+    // text): here the rows both boards have, a window adds its own.
+    virtual void svuotaLavoro();
+    virtual void abilitaLavoro(bool acceso);
 
     // The window's own checks and words.
     virtual void ControllaQuoziente() = 0;
@@ -128,6 +130,29 @@ class FinestraDivisione : public FinestraInserisci {
   private:
     void GeneraNumeri();
     void ScriviNumeri();
+};
+
+// A division window on its own board, with the solution its solver works out.
+template <class LavagnaT, class SoluzioneT, std::optional<SoluzioneT> (*risolutore)(int, int)>
+class FinestraDivisioneCon : public FinestraDivisione, public LavagnaT {
+  public:
+    FinestraDivisioneCon(app::Module1& m, const Configurazione& config, double puntiMessaggi,
+                         const typename LavagnaT::Aspetto& aspetto)
+        : FinestraDivisione(m, config, puntiMessaggi), LavagnaT(*this, aspetto) {
+        collegaDividendo();
+    }
+
+    // Every expected answer, fixed when the operation is set up.
+    SoluzioneT risolta;
+
+  protected:
+    LavagnaDivisione& lavagna() override { return *this; }
+    const SoluzioneDivisione& soluzione() const override { return risolta; }
+    bool risolvi() override {
+        const auto s = risolutore(Dividendo, Divisore);
+        if (s) risolta = *s;
+        return s.has_value();
+    }
 };
 
 } // namespace exercise

@@ -11,11 +11,10 @@ constexpr forms::Rgb kSfondo = 0xFFC080;
 } // namespace
 
 FrmDivCompatta::FrmDivCompatta(app::Module1& m)
-    : FinestraDivisione(
+    : FinestraDivisioneCon(
           m,
           configurazione("frmDivCompatta", "Divisione Compatta", "Divisione compatta", 9516, 6828, "Line2"),
-          18),
-      LavagnaCompatta(*this, {0, 0, kSfondo, 435}) {
+          18, {0, 0, kSfondo, 435}) {
     posiziona({{&Label5, 120, 0, 6675, 795},
                {&Label1, 1440, 900, 1995, 555},
                {&Label2, 3360, 900, 1995, 555},
@@ -36,34 +35,14 @@ FrmDivCompatta::FrmDivCompatta(app::Module1& m)
                {&lblUao, 600, 4620, 1515, 615},
                {&LblRisultato, 420, 5580, 8595, 525},
                {&lblScrivi, 420, 6120, 8595, 465}});
-    collegaDividendo();
-}
-
-bool FrmDivCompatta::risolvi() {
-    const auto s = risolviDivisione(Dividendo, Divisore);
-    if (s) risolta = *s;
-    return s.has_value();
-}
-
-void FrmDivCompatta::svuotaLavoro() {
-    for (int i = 1; i <= 4; ++i) {
-        txtCappello[i].text.clear();
-        TxtQuoziente[i].text.clear();
-        for (int k = 1; k <= 4; ++k)
-            txtResto(k)[i].text.clear();
-        for (int k = 0; k <= 4; ++k)
-            RP(k)[i].text.clear();
-    }
 }
 
 void FrmDivCompatta::abilitaLavoro(bool acceso) {
-    for (int i = 1; i <= 4; ++i) {
-        TxtQuoziente[i].enabled = acceso;
-        for (int k = 1; k <= 4; ++k)
-            txtResto(k)[i].enabled = acceso;
-        for (int k = 0; k <= 4; ++k)
+    FinestraDivisione::abilitaLavoro(acceso);
+    // The marks grey with the digits they stand over.
+    for (int k = 0; k <= 4; ++k)
+        for (int i = 1; i <= 4; ++i)
             RP(k)[i].enabled = acceso;
-    }
 }
 
 std::vector<const forms::ControlArray*> FrmDivCompatta::righeDaStampare() const {

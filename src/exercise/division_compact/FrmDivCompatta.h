@@ -9,21 +9,14 @@ namespace exercise {
 // Short division: a dividend of up to four digits by a divisor of one or two, worked as
 // a dialogue. The child first clicks the last digit of the first partial dividend, then
 // types each quotient digit, each remainder (units first) and each digit brought down.
-class FrmDivCompatta : public FinestraDivisione, public LavagnaCompatta {
+class FrmDivCompatta : public FinestraDivisioneCon<LavagnaCompatta, SoluzioneDivisione, risolviDivisione> {
   public:
     explicit FrmDivCompatta(app::Module1& m);
 
     Control& Line2 = Separatore;
 
-    // Every expected answer, fixed when the operation is set up.
-    SoluzioneDivisione risolta;
-
   protected:
-    LavagnaDivisione& lavagna() override { return *this; }
-    const SoluzioneDivisione& soluzione() const override { return risolta; }
-    bool risolvi() override;
     bool annunciaPronto(Avvio chi) const override { return chi != Avvio::Ripeti || Guidato == 0; }
-    void svuotaLavoro() override;
     void abilitaLavoro(bool acceso) override;
     std::vector<const forms::ControlArray*> righeDaStampare() const override;
 

@@ -16,10 +16,9 @@ constexpr LavagnaEstesa::Barre kBarreCarta{
 } // namespace
 
 FrmDivEstesa::FrmDivEstesa(app::Module1& m)
-    : FinestraDivisione(
+    : FinestraDivisioneCon(
           m, configurazione("frmDivEstesa", "Divisione Estesa", "Divisione estesa", 9504, 6816, "Line5"),
-          14.4),
-      LavagnaEstesa(*this, {0, 0, 0xFFC080, kBarreFinestra}) {
+          14.4, {0, 0, 0xFFC080, kBarreFinestra}) {
     posiziona({{&Label5, 240, -120, 5955, 675},         {&Label1, 1320, 540, 1995, 555},
                {&Label2, 3300, 540, 1995, 555},         {&txtFattori[0], 2040, 1140, 1035, 405},
                {&txtFattori[1], 3960, 1140, 1035, 405}, {&CmbDividendo, 2040, 1140, 615, 315},
@@ -30,38 +29,23 @@ FrmDivEstesa::FrmDivEstesa(app::Module1& m)
                {&Image2, 900, 3840, 900, 855},          {&Image3, 900, 3840, 900, 855},
                {&Image4, 900, 3840, 900, 855},          {&lblUao, 600, 4800, 1515, 615},
                {&LblRisultato, 60, 5700, 9195, 435},    {&lblScrivi, 60, 6180, 9195, 375}});
-    collegaDividendo();
-}
-
-bool FrmDivEstesa::risolvi() {
-    const auto s = risolviDivisioneEstesa(Dividendo, Divisore);
-    if (s) risolta = *s;
-    return s.has_value();
 }
 
 void FrmDivEstesa::svuotaLavoro() {
-    for (int i = 1; i <= 4; ++i) {
-        txtCappello[i].text.clear();
-        TxtQuoziente[i].text.clear();
-        for (int k = 1; k <= 4; ++k) {
-            txtResto(k)[i].text.clear();
+    FinestraDivisione::svuotaLavoro();
+    for (int k = 1; k <= 4; ++k) {
+        for (int i = 1; i <= 4; ++i)
             txtMolt(k)[i].text.clear();
-            RP(k - 1)[i].text.clear();
-        }
-    }
-    for (int k = 1; k <= 4; ++k)
         Line(k).visible = false;
+    }
 }
 
 void FrmDivEstesa::abilitaLavoro(bool acceso) {
     // The mark rows are never greyed: a mark stands over the greyed digit it belongs to.
-    for (int i = 1; i <= 4; ++i) {
-        TxtQuoziente[i].enabled = acceso;
-        for (int k = 1; k <= 4; ++k) {
-            txtResto(k)[i].enabled = acceso;
+    FinestraDivisione::abilitaLavoro(acceso);
+    for (int k = 1; k <= 4; ++k)
+        for (int i = 1; i <= 4; ++i)
             txtMolt(k)[i].enabled = acceso;
-        }
-    }
 }
 
 void FrmDivEstesa::completaSoluzione() {

@@ -10,21 +10,15 @@ namespace exercise {
 // product and every subtraction written out under the dividend. After the first click the
 // child types each quotient digit, its partial product (units first), the remainder (units
 // first) and the digit brought down.
-class FrmDivEstesa : public FinestraDivisione, public LavagnaEstesa {
+class FrmDivEstesa : public FinestraDivisioneCon<LavagnaEstesa, SoluzioneEstesa, risolviDivisioneEstesa> {
   public:
     explicit FrmDivEstesa(app::Module1& m);
 
     Control& Line5 = Separatore;
 
-    // Every expected answer, fixed when the operation is set up.
-    SoluzioneEstesa risolta;
-
     int RigaProdotto = 0; // the product row being written, 1..4 (0 before the first)
 
   protected:
-    LavagnaDivisione& lavagna() override { return *this; }
-    const SoluzioneDivisione& soluzione() const override { return risolta; }
-    bool risolvi() override;
     void completaSoluzione() override;
     bool annunciaPronto(Avvio) const override { return true; }
     void svuotaLavoro() override;
