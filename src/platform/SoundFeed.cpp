@@ -12,11 +12,16 @@ void SoundFeed::start(std::vector<std::int16_t> samples) {
 }
 
 bool SoundFeed::read(std::int16_t* out, std::size_t n) {
+    return read(reinterpret_cast<char*>(out), n);
+}
+
+bool SoundFeed::read(char* out, std::size_t n) {
+    constexpr std::size_t kByte = sizeof(std::int16_t);
     const std::lock_guard lock(mutex_);
     const std::size_t played = std::min(n, sound_.size() - next_);
-    std::copy_n(sound_.begin() + static_cast<std::ptrdiff_t>(next_), played, out);
+    std::copy_n(reinterpret_cast<const char*>(sound_.data() + next_), played * kByte, out);
     next_ += played;
-    std::fill(out + played, out + n, std::int16_t{0});
+    std::fill_n(out + played * kByte, (n - played) * kByte, char{0});
     const bool wasIdle = silent_ >= idleAfter_;
     silent_ += n - played;
     return !wasIdle && silent_ >= idleAfter_;

@@ -20,6 +20,9 @@ class SoundFeed {
     // Fills out with the next n samples. True for the read that completes the silence
     // after which the stream is idle (once a sound).
     bool read(std::int16_t* out, std::size_t n);
+    // The same into a byte buffer of 2n bytes, as the stream reads: the samples in the
+    // machine's byte order, whatever the buffer's alignment.
+    bool read(char* out, std::size_t n);
     // The last sound is over, its end long gone by in silence.
     bool idle() const;
 

@@ -7,9 +7,7 @@
 #include <QAudioSink>
 #include <QIODevice>
 #include <QMediaDevices>
-#include <cstring>
 #include <functional>
-#include <vector>
 
 namespace platform {
 
@@ -37,10 +35,7 @@ class FeedDevice : public QIODevice {
   protected:
     qint64 readData(char* data, qint64 maxSize) override {
         const std::size_t samples = static_cast<std::size_t>(maxSize / kBytesPerSample);
-        std::vector<std::int16_t> chunk(samples);
-        const bool idle = feed_.read(chunk.data(), samples);
-        std::memcpy(data, chunk.data(), samples * kBytesPerSample);
-        if (idle) becameIdle_();
+        if (feed_.read(data, samples)) becameIdle_();
         return static_cast<qint64>(samples * kBytesPerSample);
     }
     qint64 writeData(const char*, qint64) override { return -1; }
