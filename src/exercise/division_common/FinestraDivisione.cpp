@@ -108,23 +108,19 @@ void FinestraDivisione::PulisciLavagna() {
 
 void FinestraDivisione::svuotaLavoro() {
     LavagnaDivisione& b = lavagna();
-    for (int i = 1; i <= 4; ++i) {
-        b.txtCappello[i].text.clear();
-        b.TxtQuoziente[i].text.clear();
-        for (int k = 1; k <= 4; ++k)
-            b.txtResto(k)[i].text.clear();
-        for (int k = 0; k < b.righeSegni(); ++k)
-            b.RP(k)[i].text.clear();
-    }
+    b.svuota(b.txtCappello);
+    b.svuota(b.TxtQuoziente);
+    for (int k = 1; k <= 4; ++k)
+        b.svuota(b.txtResto(k));
+    for (int k = 0; k < b.righeSegni(); ++k)
+        b.svuota(b.RP(k));
 }
 
 void FinestraDivisione::abilitaLavoro(bool acceso) {
     LavagnaDivisione& b = lavagna();
-    for (int i = 1; i <= 4; ++i) {
-        b.TxtQuoziente[i].enabled = acceso;
-        for (int k = 1; k <= 4; ++k)
-            b.txtResto(k)[i].enabled = acceso;
-    }
+    b.abilita(b.TxtQuoziente, acceso);
+    for (int k = 1; k <= 4; ++k)
+        b.abilita(b.txtResto(k), acceso);
 }
 
 void FinestraDivisione::azzeraFasi() {

@@ -114,6 +114,10 @@ class FinestraDivisione : public FinestraInserisci {
     void CalcolaSoluzione(Avvio chi);
     void IniziaEsecuzione();
     void fineDivisione();
+    // A wrong digit: counted, erased and its cell asked again.
+    void rifiuta(Control& cella);
+    // Step k's remainder is asked next, its units digit first.
+    void chiediResto(int k);
     // The partial dividend of step k divided, and its quotient digit to write.
     void mostraDivisione(int k);
     // A wrong quotient digit: erased and asked again. False then; true when it is right.

@@ -59,24 +59,31 @@ void FinestraDivisione::mostraDivisione(int k) {
 }
 
 void FinestraDivisione::fineDivisione() {
-    mostraFaccia(3);
-    m_.suonaSeAttivo(app::SuonoFinito);
-    LblRisultato.text = "Bravissimo";
-    lblScrivi.text = "hai finito";
-    contaEseguita();
-    lblUao.text = "uaooo!";
-    Frame1.enabled = false;
-    setFocus(CmdInserisci);
+    operazioneFinita("uaooo!");
     // Over: no digit may check, and count, this division again.
     TastierinoAttivo = 0;
+}
+
+void FinestraDivisione::rifiuta(Control& cella) {
+    cella.text = "";
+    rispostaSbagliata();
+    setFocus(cella);
+}
+
+void FinestraDivisione::chiediResto(int k) {
+    FaseProdotto = 0;
+    FaseResto = 1;
+    FaseQuoziente = 0;
+    RigaResto = k;
+    Colonna = soluzione().unitaResto();
+    PosCifra = 1;
+    SelezionaResto();
 }
 
 bool FinestraDivisione::quozienteGiusto(int k) {
     forms::Control& cella = lavagna().TxtQuoziente[k];
     if (valore(cella) == soluzione().Quoziente[static_cast<std::size_t>(k)]) return true;
-    rispostaSbagliata();
-    cella.text = "";
-    setFocus(cella);
+    rifiuta(cella);
     return false;
 }
 
@@ -124,9 +131,7 @@ void FinestraDivisione::ControllaResto() {
     const int cifre = numeroCifre(soluzione().Resto[riga]);
 
     if (d != (atteso == SoluzioneDivisione::kVuota ? 0 : atteso)) {
-        b.txtResto(k)[Colonna].text = "";
-        rispostaSbagliata();
-        setFocus(b.txtResto(k)[Colonna]);
+        rifiuta(b.txtResto(k)[Colonna]);
         return;
     }
     if (cifre == 2 && PosCifra == 1) { // units right: the tens cell is next, to its left
@@ -182,9 +187,7 @@ void FinestraDivisione::ControllaTrasferimento() {
     Control& cella = b.txtResto(k)[Colonna];
 
     if (cella.text != b.TxtDividendo[colonnaDividendo].text) {
-        cella.text = "";
-        setFocus(cella);
-        rispostaSbagliata();
+        rifiuta(cella);
         return;
     }
     b.txtCappello[colonnaDividendo].text = "v";

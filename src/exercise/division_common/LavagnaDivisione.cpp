@@ -56,6 +56,16 @@ void LavagnaDivisione::scriviRiga(forms::ControlArray& r, const std::array<char,
     }
 }
 
+void LavagnaDivisione::svuota(forms::ControlArray& r) {
+    for (int i = 1; i <= 4; ++i)
+        r[i].text.clear();
+}
+
+void LavagnaDivisione::abilita(forms::ControlArray& r, bool acceso) {
+    for (int i = 1; i <= 4; ++i)
+        r[i].enabled = acceso;
+}
+
 forms::ControlArray& LavagnaDivisione::txtResto(int k) {
     return *std::array{&txtResto1, &txtResto2, &txtResto3, &txtResto4}.at(static_cast<std::size_t>(k - 1));
 }

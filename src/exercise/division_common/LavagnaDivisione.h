@@ -71,6 +71,9 @@ class LavagnaDivisione {
                      int passo = 480);
     // Writes a finished row into cells 1..4, a cell empty where the row has no character.
     static void scriviRiga(forms::ControlArray& r, const std::array<char, 5>& caratteri);
+    // Empties, or greys or un-greys, cells 1..4 of a row.
+    static void svuota(forms::ControlArray& r);
+    static void abilita(forms::ControlArray& r, bool acceso);
 };
 
 } // namespace exercise

@@ -41,8 +41,7 @@ void FrmDivCompatta::abilitaLavoro(bool acceso) {
     FinestraDivisione::abilitaLavoro(acceso);
     // The marks grey with the digits they stand over.
     for (int k = 0; k <= 4; ++k)
-        for (int i = 1; i <= 4; ++i)
-            RP(k)[i].enabled = acceso;
+        abilita(RP(k), acceso);
 }
 
 std::vector<const forms::ControlArray*> FrmDivCompatta::righeDaStampare() const {

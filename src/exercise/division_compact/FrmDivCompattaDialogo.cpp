@@ -56,11 +56,7 @@ void FrmDivCompatta::ControllaQuoziente() {
         suggerimentoDueCifre(k);
     }
     if (PosQuoziente < 4) PosQuoziente = k + 1;
-    FaseResto = 1;
-    FaseQuoziente = 0;
-    RigaResto = k;
-    Colonna = risolta.unitaResto();
-    SelezionaResto();
+    chiediResto(k);
 }
 
 // The whole step: quotient digit times divisor, taken from the partial dividend.

@@ -34,8 +34,7 @@ FrmDivEstesa::FrmDivEstesa(app::Module1& m)
 void FrmDivEstesa::svuotaLavoro() {
     FinestraDivisione::svuotaLavoro();
     for (int k = 1; k <= 4; ++k) {
-        for (int i = 1; i <= 4; ++i)
-            txtMolt(k)[i].text.clear();
+        svuota(txtMolt(k));
         Line(k).visible = false;
     }
 }
@@ -44,8 +43,7 @@ void FrmDivEstesa::abilitaLavoro(bool acceso) {
     // The mark rows are never greyed: a mark stands over the greyed digit it belongs to.
     FinestraDivisione::abilitaLavoro(acceso);
     for (int k = 1; k <= 4; ++k)
-        for (int i = 1; i <= 4; ++i)
-            txtMolt(k)[i].enabled = acceso;
+        abilita(txtMolt(k), acceso);
 }
 
 void FrmDivEstesa::completaSoluzione() {

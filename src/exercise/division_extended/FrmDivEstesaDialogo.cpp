@@ -80,9 +80,7 @@ void FrmDivEstesa::ControllaProdotto() {
     const int n = numeroCifre(prodotto);
 
     if (valore(cella) != atteso) {
-        cella.text = "";
-        rispostaSbagliata();
-        setFocus(cella);
+        rifiuta(cella);
         return;
     }
     if (PosCifra < n) {
@@ -121,13 +119,7 @@ void FrmDivEstesa::ControllaProdotto() {
             numeroTesto(resto % 10 + prodotto % 10) + "-" + ultimo(prodotto) + "=" + numeroTesto(resto % 10);
         lblScrivi.text = "Scrivi " + numeroTesto(resto % 10);
     }
-    FaseProdotto = 0;
-    FaseResto = 1;
-    FaseQuoziente = 0;
-    RigaResto = k;
-    Colonna = risolta.unitaResto();
-    PosCifra = 1;
-    SelezionaResto();
+    chiediResto(k);
 }
 
 // ---- Remainder: the tens column of the subtraction
