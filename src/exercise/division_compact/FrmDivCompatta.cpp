@@ -4,12 +4,6 @@
 
 namespace exercise {
 
-namespace {
-
-constexpr forms::Rgb kSfondo = 0xFFC080;
-
-} // namespace
-
 FrmDivCompatta::FrmDivCompatta(app::Module1& m)
     : FinestraDivisioneCon(
           m,
@@ -28,13 +22,10 @@ FrmDivCompatta::FrmDivCompatta(app::Module1& m)
                {&CmdInserisci, 5640, 1560, 1395, 495},
                {&CmdRipeti, 5640, 4920, 1395, 495},
                {&CmdEnd, 7560, 4920, 1395, 495},
-               {&Image1, 960, 3720, 900, 855},
-               {&Image2, 960, 3720, 900, 855},
-               {&Image3, 960, 3720, 900, 855},
-               {&Image4, 960, 3720, 900, 855},
                {&lblUao, 600, 4620, 1515, 615},
                {&LblRisultato, 420, 5580, 8595, 525},
                {&lblScrivi, 420, 6120, 8595, 465}});
+    spostaFacce(960, 3720);
 }
 
 void FrmDivCompatta::abilitaLavoro(bool acceso) {

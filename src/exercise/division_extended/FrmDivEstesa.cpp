@@ -18,17 +18,24 @@ constexpr LavagnaEstesa::Barre kBarreCarta{
 FrmDivEstesa::FrmDivEstesa(app::Module1& m)
     : FinestraDivisioneCon(
           m, configurazione("frmDivEstesa", "Divisione Estesa", "Divisione estesa", 9504, 6816, "Line5"),
-          14.4, {0, 0, 0xFFC080, kBarreFinestra}) {
-    posiziona({{&Label5, 240, -120, 5955, 675},         {&Label1, 1320, 540, 1995, 555},
-               {&Label2, 3300, 540, 1995, 555},         {&txtFattori[0], 2040, 1140, 1035, 405},
-               {&txtFattori[1], 3960, 1140, 1035, 405}, {&CmbDividendo, 2040, 1140, 615, 315},
-               {&CmbDivisore, 3960, 1140, 615, 315},    {&mano[0], 1380, 1080, 384, 384},
-               {&mano[1], 3300, 1080, 384, 384},        {&Check2, 5700, 900, 1395, 375},
-               {&CmdInserisci, 5700, 1440, 1395, 495},  {&CmdRipeti, 5700, 5100, 1395, 495},
-               {&CmdEnd, 7620, 5100, 1395, 495},        {&Image1, 900, 3840, 900, 855},
-               {&Image2, 900, 3840, 900, 855},          {&Image3, 900, 3840, 900, 855},
-               {&Image4, 900, 3840, 900, 855},          {&lblUao, 600, 4800, 1515, 615},
-               {&LblRisultato, 60, 5700, 9195, 435},    {&lblScrivi, 60, 6180, 9195, 375}});
+          14.4, {0, 0, kSfondo, kBarreFinestra}) {
+    posiziona({{&Label5, 240, -120, 5955, 675},
+               {&Label1, 1320, 540, 1995, 555},
+               {&Label2, 3300, 540, 1995, 555},
+               {&txtFattori[0], 2040, 1140, 1035, 405},
+               {&txtFattori[1], 3960, 1140, 1035, 405},
+               {&CmbDividendo, 2040, 1140, 615, 315},
+               {&CmbDivisore, 3960, 1140, 615, 315},
+               {&mano[0], 1380, 1080, 384, 384},
+               {&mano[1], 3300, 1080, 384, 384},
+               {&Check2, 5700, 900, 1395, 375},
+               {&CmdInserisci, 5700, 1440, 1395, 495},
+               {&CmdRipeti, 5700, 5100, 1395, 495},
+               {&CmdEnd, 7620, 5100, 1395, 495},
+               {&lblUao, 600, 4800, 1515, 615},
+               {&LblRisultato, 60, 5700, 9195, 435},
+               {&lblScrivi, 60, 6180, 9195, 375}});
+    spostaFacce(900, 3840);
 }
 
 void FrmDivEstesa::svuotaLavoro() {
