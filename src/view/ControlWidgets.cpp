@@ -48,87 +48,129 @@ void TextBlock::set(const QString& text, const QFont& font, int width) {
     ink_.assign(static_cast<std::size_t>(layout_.lineCount()), std::nullopt);
 }
 
-QRectF TextBlock::ink(int line) const {
-    std::optional<QRectF>& known = ink_[static_cast<std::size_t>(line)];
+const std::vector<TextBlock::Ink>& TextBlock::ink(int line) const {
+    std::optional<std::vector<Ink>>& known = ink_[static_cast<std::size_t>(line)];
     if (!known) {
-        const QTextLine l = layout_.lineAt(line);
-        QRectF r;
-        for (const QGlyphRun& run : l.glyphRuns())
-            r |= run.boundingRect();
-        // Anti-aliasing reaches a pixel beyond the outlines.
-        known = r.translated(-l.x(), -l.y()).adjusted(-1, -1, 1, 1);
+        known.emplace();
+        for (const QGlyphRun& run : layout_.lineAt(line).glyphRuns()) {
+            Ink& in = known->emplace_back(Ink{run, {}});
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> at = run.positions();
+            for (qsizetype g = 0; g < glyphs.size(); ++g) // anti-aliasing reaches a pixel beyond
+                in.boxes.push_back(
+                    run.rawFont().boundingRect(glyphs[g]).translated(at[g]).adjusted(-1, -1, 1, 1));
+        }
     }
     return *known;
 }
 
-void TextBlock::draw(QPainter& p, const QRect& r, int flags) const {
-    const QRectF exposed = p.clipBoundingRect();
+QPointF TextBlock::origin(const QTextLine& line, const QRect& r, int flags) const {
     qreal y = r.y();
     if (flags & Qt::AlignVCenter)
         y += std::round((r.height() - height_) / 2);
     else if (flags & Qt::AlignBottom)
         y += std::round(r.height() - height_);
+    const qreal free = r.width() - line.horizontalAdvance();
+    qreal x = r.x();
+    if (flags & Qt::AlignRight)
+        x += free;
+    else if (flags & Qt::AlignHCenter)
+        x += free / 2;
+    return {x, y};
+}
+
+void TextBlock::draw(QPainter& p, const QRect& r, int flags, const QRect& exposedArea) const {
+    const QRectF exposed(exposedArea);
     for (int i = 0; i < layout_.lineCount(); ++i) {
         const QTextLine line = layout_.lineAt(i);
-        const qreal free = r.width() - line.horizontalAdvance();
-        qreal x = r.x();
-        if (flags & Qt::AlignRight)
-            x += free;
-        else if (flags & Qt::AlignHCenter)
-            x += free / 2;
-        const QRectF place(x, y + line.y(), line.horizontalAdvance(), line.height());
+        const QPointF at = origin(line, r, flags);
+        const QRectF place(at.x(), at.y() + line.y(), line.horizontalAdvance(), line.height());
         if (exposed.isEmpty() || exposed.contains(place)) {
-            line.draw(&p, QPointF(x, y));
-        } else if (exposed.intersects(place)) {
-            // A strip along the line's edge (a blinking neighbour) is often blank: its
-            // glyphs are not worth stroking for it.
-            if (exposed.intersects(ink(i).translated(place.topLeft()))) line.draw(&p, QPointF(x, y));
+            line.draw(&p, at);
+            continue;
+        }
+        if (!exposed.intersects(place)) continue;
+        // A strip along the line's edge (a blinking neighbour) meets few glyphs, often none:
+        // only those are worth drawing.
+        const QRectF within = exposed.translated(-at);
+        for (const Ink& in : ink(i)) {
+            QList<quint32> glyphs;
+            QList<QPointF> positions;
+            for (std::size_t g = 0; g < in.boxes.size(); ++g) {
+                if (!in.boxes[g].intersects(within)) continue;
+                glyphs.append(in.run.glyphIndexes()[qsizetype(g)]);
+                positions.append(in.run.positions()[qsizetype(g)]);
+            }
+            if (glyphs.isEmpty()) continue;
+            QGlyphRun some = in.run;
+            some.setGlyphIndexes(glyphs);
+            some.setPositions(positions);
+            p.drawGlyphRun(at, some);
         }
     }
 }
 
-bool Look::operator==(const Look& o) const {
-    return place == o.place && visible == o.visible && enabled == o.enabled && checked == o.checked &&
-           focused == o.focused && listIndex == o.listIndex && text == o.text && picture == o.picture &&
-           foreColor == o.foreColor && backColor == o.backColor && font == o.font &&
-           transparent == o.transparent && align == o.align;
+bool TextBlock::reaches(const QRect& r, int flags, const QRect& exposed) const {
+    for (int i = 0; i < layout_.lineCount(); ++i) {
+        const QRectF within = QRectF(exposed).translated(-origin(layout_.lineAt(i), r, flags));
+        for (const Ink& in : ink(i))
+            for (const QRectF& box : in.boxes)
+                if (box.intersects(within)) return true;
+    }
+    return false;
 }
 
-void ControlView::read(Look& into) const {
-    const forms::Control& c = control_;
-    into.place = pxRect(c);
-    into.visible = c.visible;
-    into.enabled = c.enabled;
-    into.checked = c.checked;
-    into.focused = showsFocus() && c.form().focus() == &c;
-    into.listIndex = c.listIndex;
-    into.text = c.text;
-    into.picture = c.checked && !c.pictureChecked.empty() ? c.pictureChecked : c.picture;
-    into.foreColor = c.foreColor;
-    into.backColor = c.backColor;
-    into.font = c.font;
-    into.transparent = c.transparent;
-    into.align = c.align;
+// The picture a control shows: a ticked check box may have a picture of its own.
+static const std::string& pictureOf(const forms::Control& c) {
+    return c.checked && !c.pictureChecked.empty() ? c.pictureChecked : c.picture;
+}
+
+bool Look::shows(const forms::Control& c, bool focus) const {
+    return place == pxRect(c) && enabled == c.isEnabled() && checked == c.checked && focused == focus &&
+           listIndex == c.listIndex && text == c.text && picture == pictureOf(c) &&
+           foreColor == c.foreColor && backColor == c.backColor && font == c.font &&
+           transparent == c.transparent && align == c.align;
+}
+
+void Look::read(const forms::Control& c, bool focus) {
+    place = pxRect(c);
+    visible = c.visible;
+    // Switched off in a switched-off frame too: the widget greys as the frame does.
+    enabled = c.isEnabled();
+    checked = c.checked;
+    focused = focus;
+    listIndex = c.listIndex;
+    text = c.text;
+    picture = pictureOf(c);
+    foreColor = c.foreColor;
+    backColor = c.backColor;
+    font = c.font;
+    transparent = c.transparent;
+    align = c.align;
 }
 
 void ControlView::refresh() {
-    read(next_);
+    const forms::Control& c = control_;
+    const bool focused = showsFocus() && c.form().focus() == &c;
+    const bool redraw = !applied_ || !shown_.shows(c, focused);
+    const bool toggled = c.visible != shown_.visible;
     // Showing or hiding alone redraws nothing: Qt paints what appears or is uncovered.
-    const bool visible = next_.visible;
-    next_.visible = shown_.visible;
-    const bool redraw = !applied_ || !(next_ == shown_);
-    next_.visible = visible;
-    if (!redraw && visible == shown_.visible) return;
-    std::swap(shown_, next_);
+    if (!redraw && !toggled) return;
     QWidget* w = widget();
-    if (!applied_ || shown_.place != next_.place) w->setGeometry(shown_.place);
-    applied_ = true;
     if (redraw) {
+        const QRect was = shown_.place;
+        shown_.read(c, focused);
+        if (!applied_ || shown_.place != was) w->setGeometry(shown_.place);
+        applied_ = true;
         prepared_ = false;
         w->setEnabled(shown_.enabled);
         w->update();
     }
-    w->setVisible(shown_.visible);
+    shown_.visible = c.visible;
+    if (!hidesByPainting())
+        w->setVisible(shown_.visible);
+    else if (toggled)
+        w->update();
 }
 
 void ControlView::prepareIfChanged() {
@@ -172,17 +214,12 @@ void PictureButton::prepare() {
         iconPlace_ = QRect(QPoint(0, 0), size);
     }
     caption_ = QString::fromStdString(control_.name());
-    image_ = QImage();
+    image_ = hasPicture_ ? pictures::image(pic, iconPlace_.size(), !look().enabled) : QImage();
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
     prepareIfChanged();
     QPainter p(this);
-    const bool greyed = !isEnabled();
-    if (hasPicture_ && (image_.isNull() || imageGreyed_ != greyed)) {
-        image_ = pictures::image(look().picture, iconPlace_.size(), greyed);
-        imageGreyed_ = greyed;
-    }
     const QColor back = qcolor(look().backColor);
     if (onFace_) {
         // An icon on a button face (the loudspeaker): the face in the button's colour,
@@ -257,13 +294,19 @@ bool TextView::showsFocus() const {
     return control_.kind() != ControlKind::Label;
 }
 
-void TextView::paintEvent(QPaintEvent*) {
+void TextView::paintEvent(QPaintEvent* e) {
     prepareIfChanged();
+    const bool entry = control_.kind() == ControlKind::TextBox;
+    const bool cell = control_.kind() == ControlKind::Cell;
+    // A see-through label uncovered along its edge (a blinking neighbour) often has
+    // nothing to draw there.
+    const bool marks = entry || (look().focused && (cell || control_.caret));
+    if (look().transparent && !marks && !e->rect().contains(rect()) &&
+        !text_.reaches(textPlace(), flags_, e->rect()))
+        return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRect r = rect();
-    const bool entry = control_.kind() == ControlKind::TextBox;
-    const bool cell = control_.kind() == ControlKind::Cell;
     const QColor fore = qcolor(look().foreColor);
     if (!look().transparent) p.fillRect(r, qcolor(look().backColor));
     if (entry) { // sunken box
@@ -279,10 +322,10 @@ void TextView::paintEvent(QPaintEvent*) {
         p.setBrush(QColor(255, 255, 255, 110));
         p.drawRoundedRect(QRectF(r).adjusted(2, 2, -2, -2), 5, 5);
     }
-    p.setPen(isEnabled() ? fore : QColor(150, 150, 150));
+    p.setPen(look().enabled ? fore : QColor(150, 150, 150));
     const QRect textRect = textPlace();
-    text_.draw(p, textRect, flags_);
-    if ((entry || control_.caret) && look().focused && isEnabled()) { // caret after the last digit
+    text_.draw(p, textRect, flags_, e->rect());
+    if ((entry || control_.caret) && look().focused && look().enabled) { // caret after the last digit
         // A centred cell's text ends half its width right of the centre.
         const int right = entry ? textRect.right() : textRect.center().x() + textWidth_ / 2;
         const int top = r.center().y() - lineHeight_ / 2;
@@ -309,6 +352,7 @@ void PictureView::prepare() {
 }
 
 void PictureView::paintEvent(QPaintEvent*) {
+    if (!look().visible) return;
     prepareIfChanged();
     QPainter p(this);
     p.drawImage(0, 0, image_);
@@ -342,7 +386,7 @@ void FrameView::paintEvent(QPaintEvent*) {
     p.drawLine(box.topRight(), box.bottomRight());
     p.drawLine(box.bottomRight(), box.bottomLeft());
     p.drawLine(box.bottomLeft(), box.topLeft());
-    p.setPen(isEnabled() ? qcolor(look().foreColor) : QColor(128, 128, 128));
+    p.setPen(look().enabled ? qcolor(look().foreColor) : QColor(128, 128, 128));
     caption_.draw(p, QRect(10, 0, captionWidth_, lineHeight_), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -364,17 +408,17 @@ ListView::ListView(FormWindow& window, forms::Control& control, QWidget* parent)
 
 void ListView::refresh() {
     ControlView::refresh();
-    if (!fontSet_ || font_ != look().font) {
-        font_ = look().font;
-        fontSet_ = true;
-        setFont(qfont(font_));
-    }
+    prepareIfChanged(); // at once: the font sets the list's own size and its popup's
     // A choice in the open list moves the widget before the form hears of it, and the
     // handler may undo it: compare with the widget, not with what was shown last.
     if (currentIndex() != control_.listIndex) {
         const QSignalBlocker block(this);
         setCurrentIndex(control_.listIndex);
     }
+}
+
+void ListView::prepare() {
+    setFont(qfont(look().font));
 }
 
 void ListView::showPopup() {

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGlyphRun>
 #include <QImage>
 #include <QTextLayout>
 #include <QWidget>
@@ -32,7 +33,10 @@ struct Look {
     bool transparent = false;
     forms::Align align = forms::Align::Left;
 
-    bool operator==(const Look& other) const;
+    // Whether this is how the control looks now, its visibility aside (compared in place:
+    // it runs for every control at every handler's end, a blink's included).
+    bool shows(const forms::Control& c, bool focused) const;
+    void read(const forms::Control& c, bool focused);
 };
 
 // Text laid out once, when it changes, and drawn on every paint as
@@ -40,17 +44,26 @@ struct Look {
 class TextBlock {
   public:
     void set(const QString& text, const QFont& font, int width);
-    // flags: the alignments of drawText; the text wraps at words.
-    void draw(QPainter& p, const QRect& r, int flags) const;
+    // flags: the alignments of drawText; the text wraps at words. Only what reaches
+    // `exposed` (the area being repainted, all if empty) is drawn.
+    void draw(QPainter& p, const QRect& r, int flags, const QRect& exposed = {}) const;
+    // Whether the text leaves ink in `exposed`.
+    bool reaches(const QRect& r, int flags, const QRect& exposed) const;
 
   private:
-    // Where a line's glyphs leave ink, from its own top left; found at the first paint
-    // that shows only part of the line.
-    QRectF ink(int line) const;
+    // A line's glyphs, each with the box it leaves ink in (layout coordinates); found at the
+    // first paint that shows only part of the line.
+    struct Ink {
+        QGlyphRun run;
+        std::vector<QRectF> boxes;
+    };
+    const std::vector<Ink>& ink(int line) const;
+    // Where drawText puts a line's origin in r.
+    QPointF origin(const QTextLine& line, const QRect& r, int flags) const;
 
     QTextLayout layout_;
     qreal height_ = 0;
-    mutable std::vector<std::optional<QRectF>> ink_;
+    mutable std::vector<std::optional<std::vector<Ink>>> ink_;
 };
 
 // What every widget of a control shares: the control it shows and the window that
@@ -75,16 +88,15 @@ class ControlView {
     void prepareIfChanged();
     // Whether the widget draws the form's focus (a frame round a cell, a caret).
     virtual bool showsFocus() const { return false; }
+    // Whether the widget stays on screen while its control is hidden and paints nothing.
+    virtual bool hidesByPainting() const { return false; }
     const Look& look() const { return shown_; }
 
     FormWindow& window_;
     forms::Control& control_;
 
   private:
-    void read(Look& into) const;
-
     Look shown_;
-    Look next_; // kept to reuse its strings' storage from one refresh to the next
     bool applied_ = false;
     bool prepared_ = false;
 };
@@ -106,8 +118,7 @@ class PictureButton : public QAbstractButton, public ControlView {
     bool onFace_ = false;
     bool hasPicture_ = false;
     QRect iconPlace_;
-    QImage image_; // the picture or the icon, drawn for the current enabled state
-    bool imageGreyed_ = false;
+    QImage image_; // the picture or the icon, greyed while the button is off
     QString caption_;
 };
 
@@ -120,7 +131,7 @@ class TextView : public QWidget, public ControlView {
   protected:
     void prepare() override;
     bool showsFocus() const override;
-    void paintEvent(QPaintEvent*) override;
+    void paintEvent(QPaintEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
   private:
@@ -140,6 +151,9 @@ class PictureView : public QWidget, public ControlView {
 
   protected:
     void prepare() override;
+    // Pictures come and go (the blinking hand, the faces): showing or hiding a widget
+    // costs Qt several times the repaint of its place.
+    bool hidesByPainting() const override { return true; }
     void paintEvent(QPaintEvent*) override;
 
   private:
@@ -172,12 +186,9 @@ class ListView : public QComboBox, public ControlView {
     void showPopup() override;
 
   protected:
+    void prepare() override;
     void wheelEvent(QWheelEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-
-  private:
-    forms::Font font_; // as last given to the widget
-    bool fontSet_ = false;
 };
 
 } // namespace view

@@ -25,6 +25,7 @@ FormWindow::FormWindow(forms::Form& form, forms::FormRegistry* registry)
         setWindowIcon(QIcon(QPixmap::fromImage(pictures::image(form.icon, QSize(32, 32)))));
     setFixedSize(px(form.width), px(form.height));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setAttribute(Qt::WA_OpaquePaintEvent); // paintEvent fills what it repaints
     build();
     refresh();
 }
@@ -191,9 +192,9 @@ void FormWindow::present(QWidget* owner) {
 void FormWindow::paintEvent(QPaintEvent* e) {
     if (!backdropPrepared_) prepareBackdrop();
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), qcolor(backdrop_.colour));
+    p.fillRect(e->rect(), qcolor(backdrop_.colour));
     if (!picture_.isNull()) p.drawImage(0, 0, picture_);
+    p.setRenderHint(QPainter::Antialiasing);
     for (const Mark& m : marks_) {
         if (!m.shown || !m.bounds().intersects(e->rect())) continue; // stroking costs even when clipped
         if (m.shape) {

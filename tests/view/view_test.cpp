@@ -1,106 +1,267 @@
-#include "view/OnScreen.h"
+// The program's real windows on Qt's offscreen platform, with fake services: what a child sees on
+// screen, and what the mouse and the keyboard do there.
+#include "exercise/addition/FrmAdd2.h"
+#include "exercise/addition/FrmAdd2Bis.h"
+#include "platform/qt/QtResources.h"
+#include "support/PracticeWindow.h"
+#include "support/Program.h"
+#include "view/ControlWidgets.h"
+#include "view/FormImage.h"
+#include "view/FormWindow.h"
+#include "view/Units.h"
+#include "view/ViewHost.h"
 
-#include <QAbstractItemView>
-#include <QWheelEvent>
+#include <QComboBox>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
 
 namespace {
 
-// The window is built as its form says, stays on top and has no close command. Keys, paste, a
-// middle click and the wheel change nothing in it, also in an open list; the mouse opens a list
-// (its DropDown handler). Once "Fine" has closed it, clicks, keys
-// and list presses still on their way go nowhere, and its widgets are deleted later.
-TEST_F(OnScreen, AnExerciseWindowTakesOnlyTheMouseWhileItIsOpen) {
-    forms::Form* start = nullptr;
-    p.event([&] { start = &p.forms.load("frmStart"); });
-    auto& f = static_cast<testing_support::PracticeWindow&>(openWindow("frmProva", app::DaTe));
-    QPointer<view::FormWindow> w = host.windowOf(f);
-    EXPECT_EQ(widget(f, "Cmd_7")->geometry(), QRect(8, 16, 33, 33)); // in the keypad's frame
-    EXPECT_EQ(widget(f, "backspace")->mapTo(w, QPoint()), widget(f, "CmdRisolvi")->mapTo(w, QPoint()));
-    EXPECT_EQ(w->size(), QSize(634, 454));
-    EXPECT_EQ(w->windowFlags() & (Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
-              Qt::WindowStaysOnTopHint);
-    EXPECT_FALSE(w->close());
+using app::DalComputer, app::DaTe, app::InEsecuzione;
 
-    f.txtFattori[0].text = "12";
-    QWidget* box = widget(f, "txtFattori(0)");
-    auto* list = widget<QComboBox>(f, "CmbNSA");
-    for (QWidget* target : {box, widget(f, "CmbNPA"), widget(f, "Cmd_5"), widget(f, "CmdVai")}) {
-        target->setFocus();
-        QTest::keyClicks(target, "34");
-        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Down})
-            QTest::keyClick(target, key);
-        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClick(target, Qt::Key_Insert, Qt::ShiftModifier);
+// The program with its real view; it logs what the watched window paints, in its coordinates.
+struct OnScreen : ::testing::Test, QObject {
+    testing_support::Program p;
+    view::ViewHost host{p.forms};
+    QWidget* watched = nullptr;
+    QRegion painted;
+
+    OnScreen() {
+        p.forms.define("frmProva", [this] { return std::make_unique<testing_support::PracticeWindow>(p.m); });
+        qApp->installEventFilter(this);
     }
-    QTest::mouseClick(box, Qt::MiddleButton); // X11's paste
-    for (int delta : {-120, 120, -120}) {
-        QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(list, &wheel);
+    ~OnScreen() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (e->type() == QEvent::Paint && w != nullptr && w->window() == watched)
+            painted += static_cast<QPaintEvent*>(e)->region().translated(w->mapTo(watched, QPoint()));
+        return false;
     }
-    EXPECT_EQ(f.txtFattori[0].text, "12");
-    EXPECT_EQ(list->currentIndex(), -1);
-    EXPECT_EQ(f.Casella, 0);
-    EXPECT_TRUE(f.scritte.empty() && p.sound.played.empty());
-    list->showPopup();
-    EXPECT_EQ(f.Casella, 1);
-    EXPECT_EQ(p.sound.played, std::vector<int>{102});
-    QTest::keyClick(list->view()->window(), Qt::Key_Down);
-    QTest::keyClick(list->view()->window(), Qt::Key_Return);
-    EXPECT_EQ(f.lista(1).listIndex, -1);
-    list->hidePopup();
-
-    QWidget* key = widget(f, "Cmd_7");
-    QTest::mouseClick(widget(f, "CmdEnd"), Qt::LeftButton);
-    QTest::mouseClick(key, Qt::LeftButton);
-    QTest::keyClick(box, Qt::Key_5);
-    list->showPopup();
-    EXPECT_FALSE(list->view()->isVisible());
-    EXPECT_FALSE(p.forms.isLoaded("frmProva"));
-    EXPECT_TRUE(start->isVisible() && host.windowOf(*start)->isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(w.isNull());
-}
-
-// The about box closes once, with one sound, by "OK" or by going back to the start window; not
-// from its title bar, nor when another program's window takes the focus. A choice button
-// chooses with any mouse button, never with the keyboard, also once the mouse gave it the focus.
-TEST_F(OnScreen, TheStartWindowsAboutBoxAndChoiceButtons) {
-    forms::Form& start = openWindow("frmStart", app::InEsecuzione);
-    for (bool byOk : {true, false}) {
-        QTest::mouseClick(widget(start, "cmdInfo"), Qt::LeftButton);
-        ASSERT_TRUE(p.forms.isLoaded("frmInfo"));
-        forms::Form& info = p.forms.load("frmInfo");
-        EXPECT_FALSE(host.windowOf(info)->close());
-        p.sound.played.clear();
-        if (byOk) {
-            QTest::mouseClick(widget(info, "cmdOK"), Qt::LeftButton);
+    // A control's widget, or the window itself by the form's name.
+    QWidget* widget(const forms::Form& f, const std::string& name) {
+        QWidget* w = host.windowOf(f);
+        return name == f.name() ? w : w->findChild<QWidget*>(name.c_str());
+    }
+    template <class T = forms::Form> T& open(const std::string& name, int chi, bool ticking = false) {
+        p.m.ChiSceglie = chi;
+        forms::Form* f = nullptr;
+        p.event([&] { (f = &p.forms.load(name))->show(); });
+        if (f->find("Timer1") != nullptr && !ticking) p.event([&] { f->find("Timer1")->enabled = false; });
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(widget(*f, name)));
+        QCoreApplication::processEvents();
+        return static_cast<T&>(*f);
+    }
+    // The window as it is on screen, or the place of one of its controls.
+    QImage screen(const forms::Form& f, const std::string& name = {}) {
+        QCoreApplication::processEvents();
+        QWidget *w = widget(f, f.name()), *c = widget(f, name.empty() ? f.name() : name);
+        const QImage all =
+            w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        return all.copy(QRect(c->mapTo(w, QPoint()), c->size()));
+    }
+    // What each place showed on screen during ms: '~' it changed, else '-' one colour, '+' more.
+    std::string seen(const std::vector<std::pair<const forms::Form*, const char*>>& places, int ms) {
+        std::vector<QImage> first;
+        std::string out;
+        for (const auto& [f, name] : places) {
+            const QImage& i = first.emplace_back(screen(*f, name));
+            out += i == i.copy(0, 0, 1, 1).scaled(i.size()) ? '-' : '+';
+        }
+        for (int t = 0; t < ms; t += 50, QTest::qWait(50))
+            for (std::size_t i = 0; i < places.size(); ++i)
+                if (screen(*places[i].first, places[i].second) != first[i]) out[i] = '~';
+        return out;
+    }
+    // One step as the child takes it: "name" clicks a control's widget ("name/r", "name/m" with
+    // the right or the middle button), "name=k" opens a list and chooses item k, digits press keypad
+    // keys, "~name" moves the mouse over a widget, "!name" types keys and pastes there, "tick" is a
+    // tick of the window's timer, "|" forgets what was painted so far.
+    void step(forms::Form& f, const std::string& t) {
+        const std::size_t from = t[0] == '~' || t[0] == '!';
+        const std::string name = t.substr(from, std::min(t.find('='), t.find('/')) - from);
+        QWidget* w = t[0] >= '0' && t[0] <= '9' ? nullptr : widget(f, name);
+        if (t == "|") {
+            painted = QRegion();
+        } else if (t == "tick") {
+            p.event([&] { f.find("Timer1")->onTimer(); });
+        } else if (t[0] == '!') {
+            QTest::keyClicks(w, "34 \r\b");
+            QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+        } else if (t[0] == '~') {
+            QTest::mouseMove(w, QPoint(8, 10));
+        } else if (auto* list = qobject_cast<QComboBox*>(w); list != nullptr) {
+            list->showPopup();
+            list->hidePopup();
+            list->setCurrentIndex(std::stoi(t.substr(t.find('=') + 1))); // as a choice in the open list
+            emit list->activated(list->currentIndex());
+        } else if (w == nullptr) {
+            for (char d : t)
+                QTest::mouseClick(widget(f, "Cmd_" + std::string(1, d)), Qt::LeftButton);
         } else {
-            QApplication::setActiveWindow(host.windowOf(info));
-            QCoreApplication::processEvents();
-            QApplication::setActiveWindow(host.windowOf(start));
+            ASSERT_TRUE(w->isVisible() && w->isEnabled()) << t;
+            QTest::mouseClick(w, t.ends_with("/r")   ? Qt::RightButton
+                                 : t.ends_with("/m") ? Qt::MiddleButton
+                                                     : Qt::LeftButton);
         }
         QCoreApplication::processEvents();
-        EXPECT_FALSE(p.forms.isLoaded("frmInfo")) << byOk;
-        EXPECT_EQ(p.sound.played, std::vector<int>{107}) << byOk;
+        QCoreApplication::processEvents();
     }
-    QTest::mouseClick(widget(start, "cmdInfo"), Qt::LeftButton);
-    QWidget other;
-    other.show();
-    QApplication::setActiveWindow(&other);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(p.forms.isLoaded("frmInfo"));
+};
 
-    QWidget* te = widget(start, "cmdTe");
-    QTest::mouseMove(te);
-    EXPECT_EQ(start.focus(), start.find("cmdTe"));
-    te->setFocus();
-    QTest::keyClick(te, Qt::Key_Space);
-    QTest::keyClick(te, Qt::Key_Return);
-    EXPECT_EQ(p.m.ChiSceglie, app::InEsecuzione);
-    QTest::mousePress(widget(start, "cmdComputer"), Qt::RightButton);
-    EXPECT_EQ(p.m.ChiSceglie, app::DalComputer);
-    EXPECT_TRUE(widget(start, "CmdAddizione1")->isVisible());
+// After every step the screen shows what a window built afresh from the form draws: nothing is
+// left unpainted after an option, a list, the solution, the end of an operation. The steps after
+// "|" repaint the places of what they changed (a pressed key shows its press) and nothing else: a
+// blink tick only the hand; a mouse move that leaves the focus where it was, keys, a right or
+// middle click on an entry box or a board cell, nothing. Ticks come only from the steps.
+TEST_F(OnScreen, EachStepRepaintsWhatItChangedAndLeavesTheScreenAsAFreshWindowDrawsIt) {
+    // window, chi, steps, what those after "|" repaint (unchecked if null), lblFatte after (or "")
+    const std::tuple<const char*, int, const char*, const char*, const char*> cases[] = {
+        {"frmAdd2", DaTe, "| 7 txtFattori(1)/r txtFattori(1)/m", "Cmd_7 txtFattori(0) mano(0)", ""},
+        {"frmAdd2", DaTe, "| CmbNSA=0", "mano(1) *", ""},  // its DropDown handler first
+        {"frmAdd2", DaTe, "| backspace", "backspace", ""}, // changes nothing
+        {"frmProva", DaTe, "| !txtFattori(0) !CmbNPA !Cmd_5 !CmdVai", "", ""},
+        {"frmStart", InEsecuzione, "~cmdTe | ~cmdTe", "", ""},
+        {"frmDivCompatta", DalComputer, "CmbDividendo=1 CmdInserisci | TxtDividendo(2)/r TxtDividendo(2)/m",
+         "", ""},
+        {"frmAdd2", DalComputer, "tick | tick", "mano(0)", ""},
+        {"frmDivCompatta", DalComputer, "| tick", "mano(0)", ""},
+        // options, lists, the solution, a new operation
+        {"frmAdd2", DalComputer, "Check1 Check2 CmbNPA=2 CmbNSA=1 CmdVai CmdRisolvi CmdSomma CmdVai", nullptr,
+         " 0"},
+        {"frmDivCompatta", DalComputer,
+         "Check2 CmbDividendo=2 CmbDivisore=0 CmdInserisci CmdAiuto CmdRipeti CmdInserisci", nullptr, " 0"},
+        // worked to their end by the child: 1 + 2 = 3, 52 - 7 = 45 with its borrow
+        {"frmAdd2", DaTe, "CmbNPA=1 Check2 txtFattori(0) 1 txtFattori(1) 2 CmdVai 3", nullptr, " 1"},
+        {"frmSott1", DaTe, "Check2 txtFattori(0) 52 txtFattori(1) 7 CmdInserisci 4 1 2 5 4", nullptr, " 1"},
+    };
+    for (const auto& [window, chi, steps, repainted, done] : cases) {
+        SCOPED_TRACE(std::string(window) + " " + steps);
+        forms::Form& f = open(window, chi);
+        QWidget* w = watched = widget(f, window);
+        for (const QString& s : QString(steps).split(' ')) {
+            step(f, s.toStdString());
+            EXPECT_TRUE(screen(f) == view::renderForm(f)) << s.toStdString();
+        }
+        // Overlapping widgets (the list under a box, the keypad's frame) paint again too, but only
+        // within the places of what changed.
+        QRegion changed;
+        for (const QString& name : QString(repainted).remove('*').split(' ', Qt::SkipEmptyParts)) {
+            QWidget* control = w->findChild<QWidget*>(name);
+            changed += QRect(control->mapTo(w, QPoint(0, 0)), control->size());
+            EXPECT_TRUE((changed - painted).isEmpty()) << name.toStdString() << " left unpainted";
+        }
+        EXPECT_TRUE(repainted == nullptr || QString(repainted).endsWith('*') || (painted - changed).isEmpty())
+            << "painted beyond what changed";
+        EXPECT_EQ(*done ? f.find("lblFatte")->text : std::string(), done);
+        p.event([&] { f.unload(); });
+    }
+}
+
+// How many pixels of an RGB32 image have the colour.
+int pixels(const QImage& i, QRgb colour) {
+    const auto* at = reinterpret_cast<const QRgb*>(i.constBits());
+    return int(std::count(at, at + i.width() * i.height(), 0xFF000000 | colour));
+}
+
+// A dark run on row y from about x0 to about x1 (a pixel either way for the pen), and no more.
+bool bar(const QImage& image, int y, int x0, int x1) {
+    std::vector<int> xs;
+    for (int x = std::max(0, x0 - 8); x <= std::min(image.width() - 1, x1 + 8); ++x)
+        if (image.pixelColor(x, y).lightness() < 80) xs.push_back(x);
+    return !xs.empty() && std::abs(xs.front() - x0) <= 1 && std::abs(xs.back() - x1) <= 1 &&
+           int(xs.size()) == xs.back() - xs.front() + 1;
+}
+
+// The window has no close command. The hands take turns, and blink, until the choice and a left click on a
+// box stop them for good. "Stampa" before any operation: grey and deaf to the mouse; with 47 + 38 on the
+// board, lit and printing, the bar from the hundreds' column to the signs under the second addend (y 3480
+// twips, 232 px) and the counters' separator drawn; on paper the bar spans five columns. Wherever the start
+// window has been moved, the about box opens centred on it, and closes, with one sound, when the start window
+// is active again. Once "Fine" has closed the exercise, a click still on its way goes nowhere.
+TEST_F(OnScreen, WhatTheChildSeesAndDoes) {
+    auto& start = open("frmStart", DaTe, true);
+    auto& add = open<exercise::FrmAdd2>("frmAdd2", DaTe, true);
+    EXPECT_FALSE(widget(add, "frmAdd2")->close());
+    QWidget *stampa = widget(add, "cmdStampa"), *key = widget(add, "Cmd_7");
+    const QImage spento = screen(add, "cmdStampa");
+    // "Ciao" in red, the caret in the first box in blue
+    EXPECT_TRUE(pixels(screen(add, "LblRisultato"), 0xFF0000) >= 10 &&
+                pixels(screen(add, "txtFattori(0)"), 0x0000C0) >= 10);
+    QTest::mouseClick(stampa, Qt::LeftButton);
+    EXPECT_TRUE(p.printer.pages.empty() && p.sound.played.empty());
+    const std::vector<std::pair<const forms::Form*, const char*>> mani = {
+        {&start, "Image1"}, {&start, "Image2"}, {&add, "mano(0)"}, {&add, "mano(1)"}};
+    EXPECT_EQ(seen(mani, 1100), "~~~-");
+    QTest::mousePress(widget(start, "cmdTe"), Qt::LeftButton);
+    QTest::mouseClick(widget(add, "txtFattori(1)"), Qt::LeftButton);
+    EXPECT_EQ(seen(mani, 1100), "++-+");
+    add.txtFattori[0].text = "47", add.txtFattori[1].text = "38";
+    ASSERT_TRUE(p.click(add, "CmdVai"));
+    EXPECT_NE(screen(add, "cmdStampa"), spento);
+    QTest::mouseClick(stampa, Qt::LeftButton);
+    EXPECT_EQ(p.printer.pages.size(), 1u);
+    EXPECT_TRUE(bar(screen(add), 232, 296, 416) && bar(screen(add), 40, 476, 604));
+    EXPECT_TRUE(bar(view::renderForm(*std::make_unique<exercise::FrmAdd2Bis>()), 232, 208, 408)); // paper
+
+    QTest::mouseClick(widget(add, "CmdEnd"), Qt::LeftButton);
+    QTest::mouseClick(key, Qt::LeftButton);
+    EXPECT_FALSE(p.forms.isLoaded("frmAdd2"));
+    QWidget* finestra = widget(start, "frmStart");
+    finestra->move(finestra->pos() / 3);
+    QTest::mouseClick(widget(start, "cmdInfo"), Qt::LeftButton);
+    forms::Form& info = p.forms.load("frmInfo");
+    EXPECT_LE(
+        (widget(info, "frmInfo")->geometry().center() - finestra->geometry().center()).manhattanLength(), 2);
+    const std::size_t sounds = p.sound.played.size();
+    for (QWidget* active : {widget(info, "frmInfo"), finestra})
+        QApplication::setActiveWindow(active), QCoreApplication::processEvents();
+    EXPECT_TRUE(!p.forms.isLoaded("frmInfo") && p.sound.played.size() == sounds + 1 &&
+                p.sound.played.back() == 107);
+}
+
+// The sounds built into the program by number: the sizes of their files.
+TEST(BuiltIn, SoundsByNumber) {
+    platform::QtResources resources;
+    const std::size_t sizes[] = {30764, 1339, 6251, 11420, 12601, 26709, 415, 0}; // 101 to 108
+    for (int n = 101; n <= 108; ++n)
+        EXPECT_EQ(resources.sound(n).size(), sizes[n - 101]) << n;
+}
+
+// Text laid out once is drawn where QPainter::drawText draws it, in every alignment, wrapped or
+// not, with leading (the serif) or without; and in a strip of it (a blinking neighbour's place) as
+// in the whole, where it is found to reach the strip whenever it leaves ink there.
+TEST(TextBlock, DrawsWhatDrawTextDraws) {
+    using enum Qt::AlignmentFlag;
+    const std::tuple<const char*, double, QSize, int, bool> cases[] = {
+        {"Clicca e scrivi (max 4 cifre)", 9.6, {205, 17}, AlignHCenter | AlignTop, false},
+        {"Quante cifre del dividendo devo considerare ?", 18, {200, 90}, AlignHCenter | AlignTop, false},
+        {"1 2 3 4 5 6 7 8 9", 21.6, {60, 200}, AlignRight | AlignVCenter, true},
+    };
+    for (const auto& [text, points, size, flags, serif] : cases) {
+        const forms::Font f{serif ? "Times New Roman" : "Comic Sans MS", points};
+        view::TextBlock block;
+        block.set(QString::fromUtf8(text), view::qfont(f), size.width());
+        const int w = size.width(), h = size.height();
+        for (const QRect strip : {QRect(QPoint(), size), QRect(0, h - 1, w, 1), QRect(0, h - 3, w / 2, 3),
+                                  QRect(0, 0, w, 1), QRect(w / 2, 0, 1, h), QRect(0, h / 2, w, 1)}) {
+            QImage expected(size, QImage::Format_RGB32), drawn(size, QImage::Format_RGB32),
+                blank(strip.size(), drawn.format());
+            for (QImage* i : {&expected, &drawn, &blank})
+                i->fill(Qt::white);
+            QPainter byQt(&expected), byBlock(&drawn);
+            byQt.setFont(view::qfont(f));
+            byQt.drawText(QRect(QPoint(), size), flags | Qt::TextWordWrap, QString::fromUtf8(text));
+            byBlock.setClipRect(strip);
+            block.draw(byBlock, QRect(QPoint(), size), flags, strip);
+            byQt.end();
+            byBlock.end();
+            EXPECT_TRUE(drawn.copy(strip) == expected.copy(strip)) << text << " " << strip.y();
+            EXPECT_TRUE(expected.copy(strip) == blank || block.reaches(QRect(QPoint(), size), flags, strip));
+        }
+    }
 }
 
 } // namespace
