@@ -41,10 +41,6 @@ std::vector<const forms::ControlArray*> FrmDivCompatta::righeDaStampare() const 
 }
 
 FrmDivCompattaBis::FrmDivCompattaBis()
-    : Form("frmDivCompatta_bis"), LavagnaCompatta(*this, {660, -300, 0xFFFFFF, 405}) {
-    width = 9480;
-    height = 6792;
-    backColor = 0xFFFFFF;
-}
+    : FoglioStampa("frmDivCompatta_bis", ""), LavagnaCompatta(*this, {660, -300, 0xFFFFFF, 405}) {}
 
 } // namespace exercise

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercise/FoglioStampa.h"
 #include "exercise/division_common/FinestraDivisione.h"
 #include "exercise/division_common/SoluzioneDivisione.h"
 #include "exercise/division_compact/LavagnaCompatta.h"
@@ -35,7 +36,7 @@ class FrmDivCompatta : public FinestraDivisioneCon<LavagnaCompatta, SoluzioneDiv
 };
 
 // The print layout: a copy of the board on white, never shown.
-class FrmDivCompattaBis : public forms::Form, public LavagnaCompatta {
+class FrmDivCompattaBis : public FoglioStampa, public LavagnaCompatta {
   public:
     FrmDivCompattaBis();
 };

@@ -86,11 +86,6 @@ std::vector<const forms::ControlArray*> FrmDivEstesa::righeDaStampare() const {
 }
 
 FrmDivEstesaBis::FrmDivEstesaBis()
-    : Form("frmDivEstesa_bis"), LavagnaEstesa(*this, {1080, -300, 0xFFFFFF, kBarreCarta, true}) {
-    caption = "Form1";
-    width = 9480;
-    height = 6792;
-    backColor = 0xFFFFFF;
-}
+    : FoglioStampa("frmDivEstesa_bis"), LavagnaEstesa(*this, {1080, -300, 0xFFFFFF, kBarreCarta, true}) {}
 
 } // namespace exercise

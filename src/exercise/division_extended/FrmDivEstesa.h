@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercise/FoglioStampa.h"
 #include "exercise/division_common/FinestraDivisione.h"
 #include "exercise/division_extended/LavagnaEstesa.h"
 #include "exercise/division_extended/SoluzioneEstesa.h"
@@ -43,7 +44,7 @@ class FrmDivEstesa : public FinestraDivisioneCon<LavagnaEstesa, SoluzioneEstesa,
 };
 
 // The print layout: a copy of the board on white with four bars at fixed places, never shown.
-class FrmDivEstesaBis : public forms::Form, public LavagnaEstesa {
+class FrmDivEstesaBis : public FoglioStampa, public LavagnaEstesa {
   public:
     FrmDivEstesaBis();
 };

@@ -1,4 +1,5 @@
 // The program as built: its own binary, and every picture its windows name.
+#include "platform/qt/QtEnvironment.h"
 #include "support/Program.h"
 #include "view/Pictures.h"
 
@@ -40,6 +41,12 @@ TEST(Program, EndsWellWithoutServicesAndSaysWhenThereIsNoDisplay) {
                   {"-plugin", "brivatenzo_driver:2"})
                   .substr(0, 2),
               "0 ");
+}
+
+// The start window shows the version the program is built as.
+TEST(Program, IsVersion42) {
+    const platform::Version v = platform::QtEnvironment().version();
+    EXPECT_EQ(std::to_string(v.major) + "." + std::to_string(v.minor), "4.2");
 }
 
 // Every picture a window or a control of the program names is built in, and each one built in
