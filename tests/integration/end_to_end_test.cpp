@@ -3,10 +3,9 @@
 // copies of it at once, each replacing sound with sound.
 #include "Brivatenzo.h"
 #include "exercise/FinestraEsercizio.h"
-#include "exercise/addition/Addizione.h"
+#include "exercise/addition/FinestraAddizione.h"
 #include "exercise/multiplication/FinestraMoltiplicazione.h"
-#include "exercise/multiplication/Moltiplicazione.h"
-#include "exercise/subtraction/Sottrazione.h"
+#include "exercise/subtraction/FrmSott1.h"
 #include "support/Divisione.h"
 #include "support/Esercizio.h"
 #include "view/QtPrinter.h"
@@ -49,11 +48,11 @@ template <class W> void divisionWork(exercise::FinestraEsercizio& f, const Clic&
 }
 
 const Work kAddition = byDigits<exercise::FinestraAddizione>(
-    [](const auto& w, const auto&) { return addizione_test::cifraGiusta(w, w.Addendi); });
+    [](const auto& w, const auto& c) { return testing_support::cifraGiusta(w, c); });
 const Work kSubtraction = byDigits<exercise::FrmSott1>(
-    [](const auto& w, const auto& c) { return sott1_test::giusta(w, c, w.Minuendo, w.Sottraendo); });
+    [](const auto& w, const auto& c) { return testing_support::cifraGiusta(w, c); });
 const Work kMultiplication = byDigits<exercise::FinestraMoltiplicazione>(
-    [](const auto& w, const auto& c) { return molt_test::cifraGiusta(w.PrimoFattore, w.SecondoFattore, c); });
+    [](const auto& w, const auto& c) { return testing_support::cifraGiusta(w, c); });
 
 // Each exercise, in the order of the start window's buttons: its window, and how a child who knows
 // the answer works the operation the computer draws (of the fewest digits each list offers, so that

@@ -5,23 +5,31 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
-// A row as the child reads it, from its last cell down to cell 0; "." is an empty cell.
-std::string riga(const forms::ControlArray& r);
+// Digit c of n, 0 being the units.
+int cifraDi(long n, int c);
+// Column c of m - s borrows: the minuend's last c + 1 digits make less than the subtrahend's.
+bool prende(long m, long s, int c);
+
+// The digit a child who knows the answer types into `cella` of a column window (addition,
+// multiplication, subtraction), worked out by hand from its operands; -1 for a cell that
+// should not be asked.
+int cifraGiusta(const exercise::FinestraEsercizio& w, const forms::Control& cella);
+
+// A number as a row of five cells shows it, "..123".
+std::string colonna(const std::string& numero);
 
 // Every row of cells of a window or print layout in the order they were made, each from its
 // last cell down to cell 0, rows apart by a blank: "." an empty cell, "_" a hidden one (with
 // `celate`), "#" after a greyed one, a cell of two characters or more in brackets.
 std::string lavagna(const forms::Form& f, bool celate = true);
 
-// LblRisultato|lblScrivi|lblUao|the faces shown|errors|done|focus
-std::string stato(const exercise::FinestraEsercizio& w);
-
 // Presses controls as the mouse would: by name, "^name" opens a list, a number presses its
-// digits on the keypad; "=text" puts text in the active entry box instead. False at the
-// first control that cannot be pressed.
+// digits on the keypad, "~" is a tick of the hand's timer; "=text" puts text in the active
+// entry box instead. False at the first control that cannot be pressed.
 bool premi(Program& p, exercise::FinestraEsercizio& w, const std::string& tasti);
 
 // A child who knows the answer works the operation on the board to its end, typing into
@@ -36,22 +44,34 @@ using Clic = std::function<void(const std::string& controllo)>;
 std::string lavora(exercise::FinestraEsercizio& w, const Risposta& giusta, bool sbaglia, int& passi,
                    const Clic& clic = {});
 
-// Plays a dialogue: each line's first word is pressed (premi()), and the line written back as
-// "word text sounds stato()": the text then in the cell that had the focus ("." empty) and the
-// sounds by number ("-" none). Equal to `attesa` when every step went as expected.
-std::string trascrivi(Program& p, exercise::FinestraEsercizio& w, const std::string& attesa);
+// The window opened for a sweep: operands typed, in silence.
+exercise::FinestraEsercizio& spazzando(Program& p, const std::string& finestra);
+
+// One operation of a sweep: the operands typed into the window's boxes and "OK", worked by
+// lavora() with cifraGiusta(), plain and counted (modo 0), guided (1) or plain after "Ripeti" (2, not
+// counted); then the finish, with the focus on "OK" and a digit that reaches the keypad going nowhere, the
+// counters (each wrong digit an error in mode 0 only), and "Soluzione" showing the board as worked. The first
+// fault, or "".
+std::string opera(Program& p, exercise::FinestraEsercizio& w, const std::vector<std::string>& operandi,
+                  int modo, bool sbaglia);
 
 // Plays a script on any exercise window, with the operands typed (chi app::DaTe) or drawn
 // (app::DalComputer), and writes each line back as the window answers it; equal to `copione`
-// when every step went as expected. The lines:
-//   "@window a b.. guided keys": a fresh program opens the window by name; each operand goes
-//     into its entry box (txtFattori, as many as the window has), the list beside it onto the
-//     operand's number of digits, and into the draws, in order; the guide on when `guided`
-//     is 1, the option check box ("Check1", no carries or borrows) off; then premi(keys);
-//   "=": the bar's ("Line1") left end and lavagna(); "!": the same after a 7 reached the
-//     keypad's handler, switched off or not;
-//   "P": the last printed page, read back into the print layout ("window_bis");
-//   any other line: a step of trascrivi().
+// when every step went as expected. A line "@window a b.. guided keys": a fresh program opens
+// the window by name; each operand goes into its entry box (txtFattori, as many as the window
+// has; "-" leaves it empty), the list beside it onto the operand's number of digits, and into the draws, in
+// order; the guide is on when `guided` is 1, the option check box ("Check1": no carries, no borrows) off;
+// then the keys are pressed (premi()). A line "X keys" presses its keys, then is written back with " | " and,
+// by X:
+//   "?" the operand entry: "boxes focus chooser hands[~ blinking] print,repeat,keypad,backspace[,option]
+//       (+ usable) draws sounds", the draws' bounds and the sounds since the last report or step;
+//       an "@" line ending in " | ..." too;
+//   "=" the bar's ("Line1") left end and lavagna(); "!" the same after a 7 reached the keypad's
+//       handler, switched off or not;
+//   "P" the last printed page, read back into the print layout ("window_bis").
+// Any other line is a step of a dialogue: its first word is pressed, and the line written back
+// as "word text sounds LblRisultato|lblScrivi|lblUao|faces|errors|done|focus": the text then in the cell that
+// had the focus ("." empty) and the sounds by number ("-" none).
 std::string gioca(int chi, const std::string& copione);
 
 } // namespace testing_support

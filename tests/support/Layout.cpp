@@ -1,5 +1,9 @@
 #include "support/Layout.h"
 
+#include "support/Program.h"
+
+#include <gtest/gtest.h>
+
 #include <sstream>
 
 namespace testing_support {
@@ -9,6 +13,8 @@ const std::string kKeypad = "Cmd_7 120,240,495,495|Cmd_8 720,240,495,495|Cmd_9 1
                             "Cmd_1 120,1440,495,495|Cmd_2 720,1440,495,495|Cmd_3 1320,1440,495,495|"
                             "Cmd_0 120,2040,495,495|";
 
+namespace {
+
 std::string place(const forms::Control& c) {
     const bool line = c.kind() == forms::ControlKind::Line;
     std::string s = c.name();
@@ -17,41 +23,49 @@ std::string place(const forms::Control& c) {
     return c.text.empty() ? s : s + " " + c.text;
 }
 
+} // namespace
+
 std::string misplaced(const forms::Form& form, const std::string& table) {
     std::string out;
     std::istringstream rows(table);
     for (std::string row; std::getline(rows, row, '|');) {
-        const forms::Control* c = form.find(row.substr(0, row.find(' ')));
-        const std::string as = c == nullptr ? row.substr(0, row.find(' ')) + " missing" : place(*c);
-        if (as != row) out += as + "|";
-    }
-    return out;
-}
-
-std::string misdrawn(const forms::Form& form, const std::string& table) {
-    std::string out;
-    std::istringstream rows(table);
-    for (std::string row; std::getline(rows, row, '|');) {
-        const std::string name = row.substr(0, row.find(' '));
+        std::erase(row, '\n'); // tables may be written across lines
+        const std::string name = row.substr(0, row.find(' ')), second = row.substr(name.size() + 1);
         const forms::Control* c = form.find(name);
         std::ostringstream as;
-        as << name;
-        if (c == nullptr)
+        as << name << std::hex;
+        if (name == form.name())
+            as << ' ' << std::dec << form.width << 'x' << form.height << std::hex << ' ' << form.backColor
+               << (form.topmost && !form.closeCommand ? " fixed " : " ") << form.icon
+               << (form.icon.empty() ? "" : " ") << form.caption;
+        else if (c == nullptr)
             as << " missing";
+        else if (second.substr(0, second.find(' ')).find(',') != std::string::npos)
+            as.str(place(*c));
         else
-            as << ' ' << c->font.points << (c->font.bold ? " bold " : " ") << c->font.family << std::hex
-               << ' ' << c->foreColor << ' ' << c->backColor;
+            as << ' ' << c->font.points << (c->font.bold ? " bold " : " ") << c->font.family << ' '
+               << c->foreColor << ' ' << c->backColor << (c->picture.empty() ? "" : " " + c->picture)
+               << (c->pictureChecked.empty() ? "" : "/" + c->pictureChecked);
         if (as.str() != row) out += as.str() + "|";
     }
     return out;
 }
 
-std::string cells(const std::string& row, int first, int last, int left, int step, int top, int width,
-                  int height) {
-    std::string out;
-    for (int i = first; i <= last; ++i, left += step)
-        out += row + "(" + std::to_string(i) + ") " + std::to_string(left) + "," + std::to_string(top) + "," +
-               std::to_string(width) + "," + std::to_string(height) + "|";
+void expectPlaced(const std::vector<std::tuple<std::string, int, std::string>>& tables) {
+    for (const auto& [window, chi, table] : tables) {
+        Program p;
+        p.m.NumEseguite = p.m.NumErrori = 3;
+        p.m.ChiSceglie = chi;
+        EXPECT_EQ(misplaced(p.forms.load(window), table), "") << window << " " << chi;
+    }
+}
+std::string board(int units, const std::string& rows) {
+    std::istringstream in(rows);
+    std::string out, row;
+    for (int top, height; in >> row >> top >> height;)
+        for (int i = 0; i < 5; ++i)
+            out += row + "(" + std::to_string(i) + ") " + std::to_string(units - 600 * i) + "," +
+                   std::to_string(top) + ",615," + std::to_string(height) + "|";
     return out;
 }
 

@@ -3,25 +3,28 @@
 #include "forms/Form.h"
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace testing_support {
 
-// A control as a load table writes it: "name left,top,width,height text" in twips (inside its
-// frame for a keypad key; for a line, its other end x2,y2 in place of the size); no text when
-// it shows none.
-std::string place(const forms::Control& c);
-
 // The rows of a load table ('|' between two) that the form does not match, each written as the
-// form has it ("name missing" for a control it lacks); "" when all match.
+// form has it ("name missing" for a control it lacks); "" when all match. Three kinds of row:
+// a control's place, "name left,top,width,height text" in twips (inside its frame for a keypad
+// key; for a line, its other end x2,y2 in place of the size; no text when it shows none); its looks, "name
+// points [bold ]family fore back[ picture[/ticked]]" (colours in hex); and the form's own, "formname
+// widthxheight back [fixed ][icon ]caption" (fixed: on top, with no close command).
 std::string misplaced(const forms::Form& form, const std::string& table);
+// Expects each window, opened by name in a fresh program with the chooser `chi` (and the
+// counters at 3, which it must show afresh), to match its table (misplaced()).
+void expectPlaced(const std::vector<std::tuple<std::string, int, std::string>>& tables);
+inline std::string misdrawn(const forms::Form& f, const std::string& t) {
+    return misplaced(f, t);
+}
 
-// The rows of a looks table ('|' between two: "name points [bold ]family fore back", colours in
-// hex) that the form does not match, each written as the form has it; "" when all match.
-std::string misdrawn(const forms::Form& form, const std::string& table);
-
-// The rows of cells row(first) .. row(last), the first at left, each next one step further right.
-std::string cells(const std::string& row, int first, int last, int left, int step, int top, int width,
-                  int height);
+// The rows of a board's five-cell rows, "row top height" each, cell 0 (the units) at `units`
+// and each next one 600 twips further left, 615 wide.
+std::string board(int units, const std::string& rows);
 
 // The keypad's ten keys, the same in every exercise window: 7 8 9 / 4 5 6 / 1 2 3 / 0.
 extern const std::string kKeypad;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercise/FinestraEsercizio.h"
+#include "exercise/addition/FinestraAddizione.h"
 
 namespace testing_support {
 
@@ -8,23 +8,13 @@ namespace testing_support {
 class PracticeWindow : public exercise::FinestraEsercizio {
   public:
     explicit PracticeWindow(app::Module1& m)
-        : FinestraEsercizio(
-              m, exercise::Configurazione{
-                     "frmProva",
-                     "Prova",
-                     "Prova",
-                     "icon_addizione",
-                     9504,
-                     6816,
-                     "CmdVai",
-                     "CmdSomma",
-                     "CmdRisolvi",
-                     "Label6",
-                     "Label7",
-                     "Line2",
-                     {{"CmbNPA", "Label1", 4, "Clicca e scrivi (max 4 cifre)", "N° cifre primo addendo"},
-                      {"CmbNSA", "Label2", 4, "Clicca e scrivi (max 4 cifre)", "N° cifre secondo addendo"}},
-                     "frmProva_bis"}) {
+        : FinestraEsercizio(m, {.nome = "frmProva",
+                                .titoloFinestra = "Prova",
+                                .titolo = "Prova",
+                                .icona = "icon_addizione",
+                                .operandi = {exercise::operandoAddendo("CmbNPA", "Label1", "primo"),
+                                             exercise::operandoAddendo("CmbNSA", "Label2", "secondo")},
+                                .layoutStampa = "frmProva_bis"}) {
         Cella[0].place(5640, 3600, 615, 735);
     }
 
