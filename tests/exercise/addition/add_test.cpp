@@ -117,7 +117,7 @@ TEST(Addizione, Transcripts) {
 @frmAdd2 47 38 0 txtFattori(1) =12345 txtFattori(0) CmdVai | 47/12345 txtFattori(0) 1 mano(0) Image2 --++- - 102,102
 @frmAdd2 47 38 0 txtFattori(1) = txtFattori(0) CmdVai | 47/ txtFattori(0) 1 mano(0) Image2 --++- - 102,102
 @frmAdd2 47 38 0 CmdVai Check2 7 | 7/ txtFattori(0) 1 mano(0) Image1 --++- - 105,102
-@frmAdd2 47 38 0 CmdVai txtFattori(1) | / txtFattori(1) 1 mano(1) Image1 --++- - 105,102
+@frmAdd2 47 38 0 txtFattori(1) | 47/38 txtFattori(1) 1 mano(1) Image2 --++- - 102
 @frmAdd2 47 3 0 txtFattori(1) 8 CmdVai 518 | / CmdVai 0 mano(0) Image3 ++--- - 102,105,104,104,104,101
 @frmAdd2 47 38 0 CmdVai CmdRisolvi
 = txtFattori(0) 12 txtFattori(1) 34 CmdVai | 4440 ..... ...12 ...34 .....
@@ -134,7 +134,7 @@ TEST(Addizione, Transcripts) {
 ? ^CmbNSA | 47/38 CmbNSA 2 mano(1)~ Image2 ----+ - 102
 @frmAdd2 47 38 0 CmdVai Check1 | / CmdVai 2 mano(0) Image1 ----+ 10-99,10-99 105,102
 @frmAdd2 85 43 0 Check1 CmdVai |= 4440 ..... ...85 ...43 .....
-@frmAdd2 47 38 0 Check1 CmdVai | / TxtSomma(0) 2 mano(0) Image1 +++-+ 10-99,10-99,10-99,10-99 102,105
+@frmAdd2 46 34 0 Check1 CmdVai | / TxtSomma(0) 2 mano(0) Image1 +++-+ 10-99,10-99,10-99,10-99 102,105
 @frmAdd2 47 38 0 CmdVai CmbNSA |= 4440 ..... ...47 ...38 .....
 @frmAdd2 47 38 0 CmdVai CmdRisolvi | / CmdSomma 2 mano(0) Image1 ++--+ 10-99,10-99 105,105
 = | 4440 ...1. ...47 ...38 ...85
