@@ -90,8 +90,8 @@ CmdVai . 105 5+8+9= 22|Scrivi 2||Image1| 0| 0|TxtSomma(0)
 1 1 104,101 Bravissimo|hai finito|uaooo!|Image3| 0| 0|CmdVai
 CmdSomma . 105 5+8+9= 22|Scrivi 2||Image1| 0| 0|TxtSomma(0)
 @frmAdd3 9999 9999 9999 0 CmdVai 72929292 |= 3120 .222. .9999 .9999 29997 .9999
-@frmAdd3 45 8 1234 0 CmdVai cmdStampa |P ..... ...45 ....8 .1234 .....
-P CmdRisolvi cmdStampa | ...1. ...45 ....8 .1234 .1287
+@frmAdd3 45 8 1234 0 CmdVai cmdStampa |P ..... ...45 ....8 ..... .1234
+P CmdRisolvi cmdStampa | ...1. ...45 ....8 .1287 .1234
 P ^CmbNTA cmdStampa | ..... ..... ..... ..... .....
 )";
 

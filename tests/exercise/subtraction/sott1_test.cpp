@@ -51,7 +51,7 @@ TxtDifferenza(2) 21.6 bold Comic Sans MS c0 ffffff)"},
 @frmSott1 28 503 0 txtFattori(1) CmdInserisci CmdRisolvi 4 | 28/5034 txtFattori(1) 1 mano(1) Image2 --++- - 102
 = | 3120 ..... ..... ..... .....
 @frmSott1 00000 1 0 txtFattori(1) CmdInserisci | 00000/1 txtFattori(1) 1 mano(1) Image2 --++- - 102
-@frmSott1 00052 7 0 CmdInserisci 1 CmdRisolvi | / CmdRipeti 0 mano(0) Image1 ++--- - 105,103,105
+@frmSott1 00052 7 0 CmdInserisci 1 CmdRisolvi | / CmdRipeti 2 mano(0) Image1 ++--- - 105,103,105
 = | 4920 ...4(12) ...5#2# ....7 ...45
 @frmSott1 - 1 0 txtFattori(0) 999999 CmdInserisci 1 CmdRisolvi |= 3120 ..... 99999 ....1 99998
 @frmSott1 1000 1 0 CmdInserisci | / TxtPrestito(3) 0 mano(0) Image1 +++-- - 105
