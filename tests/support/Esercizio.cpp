@@ -70,7 +70,7 @@ bool prende(long m, long s, int c) {
 }
 
 int cifraGiusta(const exercise::FinestraEsercizio& w, const forms::Control& cella) {
-    const std::string riga = cella.name().substr(0, cella.name().find('('));
+    const std::string_view riga = std::string_view(cella.name()).substr(0, cella.name().find('('));
     const int k = cella.name()[cella.name().size() - 2] - '0';
     if (const auto* a = dynamic_cast<const exercise::FinestraAddizione*>(&w)) {
         long somma = 0, sotto = 0; // the whole sum, and the sum of the columns right of k
@@ -112,7 +112,7 @@ std::string lavagna(const forms::Form& f, bool celate) {
     std::size_t inizio = 0;
     for (const forms::Control* c : f.controls()) {
         if (c->kind() != forms::ControlKind::Cell) continue;
-        const std::string nome = c->name().substr(0, c->name().find('('));
+        const std::string_view nome = std::string_view(c->name()).substr(0, c->name().find('('));
         if (nome != ultima) {
             s += s.empty() ? "" : " ";
             inizio = s.size();

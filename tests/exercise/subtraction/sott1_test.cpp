@@ -115,7 +115,7 @@ CmdInserisci . 105 7-3= 4|Scrivi 4||Image1| 0| 0|TxtDifferenza(0)
     EXPECT_EQ(gioca(DalComputer, copione), copione);
 }
 
-// A child who knows the answer works every pair with a minuend below 1000, 100,000 random
+// A child who knows the answer works every pair with a minuend below 1000, 50,000 random
 // pairs (see opera()), the modes taking turns, every seventh with mistakes; and finds the
 // difference, its leading zeros greyed, and the minuend's digits greyed on the columns that
 // borrow or lend.
@@ -145,7 +145,7 @@ TEST(Sott1Sweep, TheChildIsLedToTheTrueDifference) {
             if (!prova(m, s, std::to_string(m))) return;
     std::mt19937 gen(7122026);
     std::uniform_int_distribution<long> numero(1, 99999);
-    for (int i = 0; i < 100000; ++i) {
+    for (int i = 0; i < 50000; ++i) {
         const long x = numero(gen), y = numero(gen);
         if (!prova(std::max(x, y), std::min(x, y), std::to_string(std::max(x, y)))) return;
     }
