@@ -56,22 +56,24 @@ std::string opera(Program& p, exercise::FinestraEsercizio& w, const std::vector<
                   int modo, bool sbaglia);
 
 // Plays a script on any exercise window, with the operands typed (chi app::DaTe) or drawn
-// (app::DalComputer), and writes each line back as the window answers it; equal to `copione`
-// when every step went as expected. A line "@window a b.. guided keys": a fresh program opens
-// the window by name; each operand goes into its entry box (txtFattori, as many as the window
-// has; "-" leaves it empty), the list beside it onto the operand's number of digits, and into the draws, in
-// order; the guide is on when `guided` is 1, the option check box ("Check1": no carries, no borrows) off;
-// then the keys are pressed (premi()). A line "X keys" presses its keys, then is written back with " | " and,
-// by X:
-//   "?" the operand entry: "boxes focus chooser hands[~ blinking] print,repeat,keypad,backspace[,option]
-//       (+ usable) draws sounds", the draws' bounds and the sounds since the last report or step;
-//       an "@" line ending in " | ..." too;
+// (app::DalComputer), and writes each line back as the window answers it: equal to `copione`
+// when every step went as expected.
+// "@window a b.. guided keys" opens the window by name in a fresh program: each operand goes
+// into its entry box (txtFattori, as many as the window has; "-" leaves it empty), the list
+// beside it onto the operand's number of digits, and into the draws, in order; the guide is
+// on when `guided` is 1, the option check box ("Check1": no carries, no borrows) off; then the
+// keys are pressed (premi()). Ended by " | report" it reports the entry, by " |= report" the
+// board, by " |P report" the page, as the lines below do.
+// "X keys | report" presses the keys, then reports, by X:
+//   "?" the operand entry: "boxes focus chooser hands[~: blinking] faces" then the print,
+//       repeat, keypad, backspace and option buttons ("+" usable, "-" not), the draws' bounds
+//       and the sounds heard since the last report or step ("-" none);
 //   "=" the bar's ("Line1") left end and lavagna(); "!" the same after a 7 reached the keypad's
 //       handler, switched off or not;
 //   "P" the last printed page, read back into the print layout ("window_bis").
 // Any other line is a step of a dialogue: its first word is pressed, and the line written back
-// as "word text sounds LblRisultato|lblScrivi|lblUao|faces|errors|done|focus": the text then in the cell that
-// had the focus ("." empty) and the sounds by number ("-" none).
+// as "word text sounds LblRisultato|lblScrivi|lblUao|faces|errors|done|focus", the text being
+// the one then in the cell that had the focus ("." empty), the sounds by number ("-" none).
 std::string gioca(int chi, const std::string& copione);
 
 } // namespace testing_support
