@@ -46,8 +46,9 @@ std::string stato(const FinestraDivisione& f) {
 }
 
 // The board: the marks over the dividend, the quotient, each step's product row (extended) '/' its
-// remainder row; each mark row k that holds a mark, as "k:" its cells; which cells of the dividend
-// and of remainder rows 1..3 are greyed; the extended window's bars from x1 to x2 ('-' hidden).
+// remainder row; each mark row k that holds a mark, as "k:" its cells; which cells are greyed, of the
+// dividend, of remainder rows 1..3, then of the quotient, row 4 and the product rows; the extended
+// window's bars from x1 to x2 ('-' hidden).
 std::string lavagna(const forms::Form& f) {
     const bool estesa = f.find("txtMolt1(1)") != nullptr;
     std::string s = riga(f, "txtCappello") + " " + riga(f, "TxtQuoziente");
@@ -58,8 +59,9 @@ std::string lavagna(const forms::Form& f) {
         if (const std::string r = riga(f, "RP" + std::to_string(k)); r != "....")
             s += " " + std::to_string(k) + ":" + r;
     s += " ";
-    for (const char* r : {"TxtDividendo", "txtResto1", "txtResto2", "txtResto3"})
-        s += riga(f, r, true);
+    for (const char* r : {"TxtDividendo", "txtResto1", "txtResto2", "txtResto3", "TxtQuoziente", "txtResto4",
+                          "txtMolt1", "txtMolt2", "txtMolt3", "txtMolt4"})
+        if (f.find(std::string(r) + "(1)") != nullptr) s += riga(f, r, true);
     for (const char k : {'1', '2', '3', '4'})
         if (const forms::Control* l = estesa ? f.find(std::string("Line") + k) : nullptr)
             s += l->visible ? " " + std::to_string(l->left) + "-" + std::to_string(l->x2) : " -";
@@ -87,9 +89,8 @@ struct Finestra {
     bool premi(const std::string& tasti) { return testing_support::premi(p, f, tasti); }
     std::string suoni() { // the sounds played since the last call, by number
         std::string s;
-        for (int n : p.sound.played)
+        for (int n : std::exchange(p.sound.played, {}))
             s += std::to_string(n) + ",";
-        p.sound.played.clear();
         return s;
     }
 };
@@ -104,9 +105,8 @@ TEST(DivFinestre, LoadAsDrawnForEitherChooser) {
         "cmdStampa 7620,1380,1395,495|Frame1 7320,2100,1935,2655 Tastierino numerico|CmdAiuto 720,2040,1095,495|"
         "backspace 8040,4140,1095,495|Shape1 7320,180,1935,975|Label6 7380,180,1155,435 Eseguite|lblFatte 8640,180,495,435  0|"
         "Label7 7380,660,1035,435 Errori|lblErrori 8640,660,495,435  0|";
-    const char* const operandi[2][2] = {
-        {"     Clicca e scrivi     (max 4 cifre)", "     Clicca e scrivi     (max 2 cifre)"},
-        {"                     N° cifre dividendo", "                      N° cifre divisore"}};
+    const char* const operandi[] = {"     Clicca e scrivi     (max 4 cifre)", "     Clicca e scrivi     (max 2 cifre)",
+                                    "                     N° cifre dividendo", "                      N° cifre divisore"};
     const std::tuple<const char*, std::string, const char*, const char*, std::string> finestre[] = {
         {"frmDivCompatta",
          "Label5 120,0,6675,795 Divisione compatta|Label1 1440,900,1995,555 @|Label2 3360,900,1995,555 @|"
@@ -151,8 +151,8 @@ TEST(DivFinestre, LoadAsDrawnForEitherChooser) {
         for (const int chi : {DaTe, DalComputer}) {
             Finestra w(nome, chi);
             std::string tavola = destra + posti;
-            for (const char* c : operandi[chi == DalComputer])
-                tavola.replace(tavola.find('@'), 1, c);
+            for (const int i : {0, 1})
+                tavola.replace(tavola.find('@'), 1, operandi[2 * (chi == DalComputer) + i]);
             const forms::Form& pagina = w.p.forms.load(std::string(nome) + "_bis");
             EXPECT_EQ(testing_support::misplaced(w.f, tavola) + testing_support::misdrawn(w.f, aspetto) +
                           testing_support::misplaced(pagina, carta) + w.f.caption + "|" +
@@ -192,8 +192,7 @@ AMano aMano(int dividendo, int divisore) {
         a.cifre[0] += q + r;
         a.cifre[1] += q + p + r;
         if (colonna == t.size()) return a;
-        for (std::string& c : a.cifre)
-            c += t[colonna];
+        a.cifre[0] += t[colonna], a.cifre[1] += t[colonna];
         d = d % divisore * 10 + (t[colonna] - '0');
     }
 }
@@ -208,11 +207,11 @@ TEST(DivEsempi, HintsWordForWordAndSoluzioneAtEveryPoint) {
     const std::string T = "Che cifra devo trasferire ?|", BT = "Bravo. " + T, Q = "Bravo. Quoziente ?|",
                       R = "Bravo. Quanto è il resto ?|", P = "Bravo. Quanto è il prodotto ?|",
                       RE = "Bravo. Adesso calcoliamo il resto.|", E = "eeeeeeeeeeeeeeee";
+    // The board; its marks and greyed dividend cells when solved; the bars; the marks and greyed cells
+    // at the dialogue's end and the dialogue, where it is read.
     struct Esempio {
         int finestra, dividendo, divisore, guidato;
-        std::string tavola, risolta,
-            barre;             // the board; its marks and greyed dividend cells when solved; the bars
-        std::string fine = ""; // the marks and greyed cells at the dialogue's end, when read
+        std::string tavola, risolta, barre, fine = "";
         std::vector<std::string> passi = {};
     };
     // clang-format off
@@ -253,6 +252,8 @@ TEST(DivEsempi, HintsWordForWordAndSoluzioneAtEveryPoint) {
           " 6-3= 3|Scrivi  3"}},
         {1, 370, 42, 0, "^^^. 8... 336./.34. ..../.... ..../.... ..../....", "0:. 610. eggg", " 1800-3240 - - -", E,
           {"Clicca sulla cifra scelta.", Q + "uao!", P + "uao!", "Bravo|uaoo!", "Bravo|uaoo!", RE + "uaoo!", "Bravo|uao!"}},
+        {1, 92, 13, 0, "^^.. 7... 91../.1.. ..../.... ..../.... ..../....", "eegg", " 1800-2760 - - -", E,
+          {"Clicca sulla cifra scelta.", Q + "uao!", P + "uao!", "Bravo|uao!", RE + "uaoo!"}},
         {1, 9999, 2, 0, "^vvv 4999 8.../19.. 18../19.. 18../19.. 18../1...", "eeee", " 1800-2280 1800-2760 2280-3240 2760-3720",
           E, {"Clicca sulla cifra scelta.", Q + "uao!", P + "uao!", RE + "uao!", BT + "uaoo!", Q + "uao!", P + "uao!",
           "Bravo|uaoo!", RE + "uao!", BT + "uaoo!", Q + "uaoo!", P + "uao!", "Bravo|uao!", RE + "uao!", BT + "uaoo!", Q + "uao!",
@@ -297,12 +298,14 @@ TEST(DivEsempi, HintsWordForWordAndSoluzioneAtEveryPoint) {
                 EXPECT_EQ(letti, e.passi);
                 EXPECT_EQ(stato(f) + " " + lavagna(f) + f.focus()->name() + std::to_string(w.p.m.NumErrori) +
                               " " + std::to_string(w.p.m.NumEseguite) + w.suoni() + nonStampate(w.p, f),
-                          "-++-3|Bravissimo|hai finito|uaooo! " + tavola + e.fine + e.barre + "CmdInserisci" +
-                              conti + (e.guidato ? "0" : "1"));
+                          "-++-3|Bravissimo|hai finito|uaooo! " + tavola + e.fine +
+                              std::string(e.finestra ? 24 : 8, 'e') + e.barre + "CmdInserisci" + conti +
+                              (e.guidato ? "0" : "1"));
                 break;
             }
             ASSERT_TRUE(w.premi("CmdAiuto"));
-            const std::string risolta = "-++-1|Fatto|| " + tavola + e.risolta + "gggggggggggg" + e.barre;
+            const std::string risolta =
+                "-++-1|Fatto|| " + tavola + e.risolta + std::string(e.finestra ? 36 : 20, 'g') + e.barre;
             EXPECT_EQ(stato(f) + " " + lavagna(f) + f.focus()->name() + w.suoni(), risolta + "CmdRipeti105,");
             EXPECT_FALSE(w.premi("TxtDividendo(" + std::to_string(a.cella) + ") " + cifre[0]));
             EXPECT_EQ(stato(f) + " " + lavagna(f) + nonStampate(w.p, f) + std::to_string(w.p.m.NumErrori) +
@@ -388,7 +391,6 @@ template <class W> void spazza(const char* nome, int da, int a) {
             const AMano m = aMano(dividendo, divisore);
             const int sbaglia = dividendo % 7 != 0 ? -1 : dividendo / 7 % 2; // the window that errs
             const bool ripeti = sbaglia == 0 && divisore % 2 == 0;
-            const std::string op = std::to_string(dividendo) + ":" + std::to_string(divisore);
             for (int g = 0; g < 2; ++g) {
                 W& f = static_cast<W&>(finestre[g].f);
                 app::Module1& m1 = finestre[g].p.m;
@@ -403,18 +405,16 @@ template <class W> void spazza(const char* nome, int da, int a) {
                 f.TxtDividendo_Click(m.cella);
                 std::size_t e = 0;
                 int passi = 0;
-                ASSERT_EQ(testing_support::lavora(
-                              f,
-                              [&](const forms::Control& c) { // guided, "Scrivi  d" or "...e d"
-                                  const char cifra = m.cifre[kEstesa<W>][e++];
-                                  const bool giusta = c.text.empty() && f.Image2.visible &&
-                                                      suoni.back() == 104 &&
-                                                      (g == 0 || f.lblScrivi.text.find(cifra) < 10);
-                                  return giusta ? cifra - '0' : -1;
-                              },
-                              g == sbaglia, passi),
-                          "")
-                    << op << " " << g << " " << f.LblRisultato.text << "|" << f.lblScrivi.text;
+                const auto giusta =
+                    [&](const forms::Control& c) { // guided, "Scrivi  d" or "...e d" asks for it
+                        const char cifra = m.cifre[kEstesa<W>][e++];
+                        const bool attesa = c.text.empty() && f.Image2.visible && suoni.back() == 104 &&
+                                            (g == 0 || f.lblScrivi.text.find(cifra) < 10);
+                        return attesa ? cifra - '0' : -1;
+                    };
+                ASSERT_EQ(testing_support::lavora(f, giusta, g == sbaglia, passi), "")
+                    << dividendo << ":" << divisore << " " << g << " " << f.LblRisultato.text << "|"
+                    << f.lblScrivi.text;
                 const std::size_t suonati = suoni.size();
                 f.Cmd_Click(1); // after the finish nothing answers
                 eseguite += conta;
@@ -422,7 +422,7 @@ template <class W> void spazza(const char* nome, int da, int a) {
                             suoni.size() == suonati && e == m.cifre[kEstesa<W>].size() &&
                             m1.NumErrori - errori == (g == sbaglia && conta ? 3 + passi : 0) &&
                             finestre[0].p.m.NumEseguite == eseguite)
-                    << op << " " << g << " " << stato(f);
+                    << dividendo << ":" << divisore << " " << g << " " << stato(f);
                 // The bars under each partial dividend's digits, the first step's from the first column.
                 for (std::size_t k = 1; k <= m.parziali.size(); ++k)
                     if constexpr (kEstesa<W>) {
@@ -431,7 +431,7 @@ template <class W> void spazza(const char* nome, int da, int a) {
                         const forms::Control& l = f.Line(int(k));
                         ASSERT_TRUE(l.visible && l.left == 1800 + 480 * (k == 1 ? 0 : fine - cifre) &&
                                     l.x2 == 1800 + 480 * fine && l.y2 == 2760 + 840 * int(k - 1))
-                            << op << " " << k;
+                            << dividendo << ":" << divisore << " " << k;
                     }
             }
         }
