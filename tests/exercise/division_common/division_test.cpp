@@ -1,14 +1,12 @@
 // The two division windows: each one's layout on screen and on paper; what both do alike, worked
 // examples read word for word with "Soluzione" at every point, the refusals and the draws; and every
 // pair they accept worked through.
-#include "exercise/division_compact/FrmDivCompatta.h"
-#include "exercise/division_extended/FrmDivEstesa.h"
+#include "support/Divisione.h"
 #include "support/Esercizio.h"
 #include "support/Layout.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -19,20 +17,9 @@ using exercise::FinestraDivisione;
 using exercise::FrmDivCompatta;
 using exercise::FrmDivEstesa;
 using testing_support::Program;
+using namespace testing_support::divisione;
 
 const char* const kFinestre[] = {"frmDivCompatta", "frmDivEstesa"};
-template <class W> constexpr bool kEstesa = std::is_same_v<W, FrmDivEstesa>;
-
-// Cells 1..4 of the row named, read from the left as the division windows number them: their texts
-// ('.' an empty one), or with grigie whether each is greyed ('g') or not ('e').
-std::string riga(const forms::Form& f, const std::string& nome, bool grigie = false) {
-    std::string s;
-    for (int i = 1; i <= 4; ++i) {
-        const forms::Control& c = *f.find(nome + "(" + std::to_string(i) + ")");
-        s += grigie ? (c.enabled ? "e" : "g") : c.text.empty() ? "." : c.text;
-    }
-    return s;
-}
 
 // The keypad, "Ripeti" and print enabled and backspace shown ('+' or '-'), the face shown (1 neutral,
 // 2 smiling, 3 laughing, 4 sad), then the result line, the hint line and the exclamation.
@@ -166,35 +153,6 @@ TEST(DivFinestre, LoadAsDrawnForEitherChooser) {
                 EXPECT_TRUE(c->kind() == forms::ControlKind::Line || c->backColor == 0xFFFFFF) << c->name();
             EXPECT_TRUE(w.premi("^CmbDividendo") && !w.f.Timer1.enabled);
         }
-}
-
-// A division worked on paper: the dividend cell ending the first partial dividend; the keypad digits
-// of a child who never errs ([0] compact: each quotient digit, its remainder units first, the digit
-// brought down; [1] extended: the product, units first, before the remainder); each step's partial
-// dividend and product.
-struct AMano {
-    int cella = 0;
-    std::string cifre[2];
-    std::vector<int> parziali;
-};
-
-AMano aMano(int dividendo, int divisore) {
-    const std::string t = std::to_string(dividendo);
-    AMano a;
-    int d = 0;
-    while (d < divisore)
-        d = d * 10 + (t[std::size_t(a.cella++)] - '0');
-    for (std::size_t colonna = std::size_t(a.cella);; ++colonna) {
-        const std::string q = std::to_string(d / divisore);
-        std::string p = std::to_string(d / divisore * divisore), r = std::to_string(d % divisore);
-        std::ranges::reverse(p), std::ranges::reverse(r);
-        a.parziali.push_back(d);
-        a.cifre[0] += q + r;
-        a.cifre[1] += q + p + r;
-        if (colonna == t.size()) return a;
-        a.cifre[0] += t[colonna], a.cifre[1] += t[colonna];
-        d = d % divisore * 10 + (t[colonna] - '0');
-    }
 }
 
 // Worked examples typed by the child, guided or not: "Soluzione" before the first click, after it
@@ -353,8 +311,7 @@ TEST(DivScelta, RefusesWhatCannotBeDividedAndSetsUpTheRest) {
             w.p.random.script = {945, 7, 10, 99}; // then a pair that does not divide, then the lower bounds
             ASSERT_TRUE(w.premi((chi == DaTe ? "txtFattori(0) 945 txtFattori(1) 7 " : "") +
                                 std::string("CmdInserisci TxtDividendo(1) 1")));
-            w.suoni();
-            w.p.random.asked.clear();
+            w.suoni(), w.p.random.asked.clear();
             std::istringstream in(tasti);
             std::string s;
             for (std::string t; in >> t && s.empty();) {
@@ -419,15 +376,15 @@ template <class W> void spazza(const char* nome, int da, int a) {
                 f.Cmd_Click(1); // after the finish nothing answers
                 eseguite += conta;
                 ASSERT_TRUE(stato(f) == "-++-3|Bravissimo|hai finito|uaooo!" && suoni.back() == 101 &&
-                            suoni.size() == suonati && e == m.cifre[kEstesa<W>].size() &&
+                            suoni.size() == suonati && std::size_t(passi) == m.cifre[kEstesa<W>].size() &&
                             m1.NumErrori - errori == (g == sbaglia && conta ? 3 + passi : 0) &&
                             finestre[0].p.m.NumEseguite == eseguite)
                     << dividendo << ":" << divisore << " " << g << " " << stato(f);
                 // The bars under each partial dividend's digits, the first step's from the first column.
-                for (std::size_t k = 1; k <= m.parziali.size(); ++k)
+                for (std::size_t k = 1; k <= m.passi.size(); ++k)
                     if constexpr (kEstesa<W>) {
                         const int fine = m.cella + int(k) - 1,
-                                  cifre = int(std::to_string(m.parziali[k - 1]).size());
+                                  cifre = int(std::to_string(m.passi[k - 1]).size());
                         const forms::Control& l = f.Line(int(k));
                         ASSERT_TRUE(l.visible && l.left == 1800 + 480 * (k == 1 ? 0 : fine - cifre) &&
                                     l.x2 == 1800 + 480 * fine && l.y2 == 2760 + 840 * int(k - 1))
