@@ -58,7 +58,7 @@ std::string lavagna(const forms::Form& f) {
 // Prints; the cells that the page does not show as the window does ("" when all agree; the compact
 // window's marks stay off paper).
 std::string nonStampate(Program& p, forms::Form& f) {
-    if (!testing_support::click(p.forms, f, "cmdStampa")) return "not printed";
+    if (!p.click(f, "cmdStampa")) return "not printed";
     std::string s;
     for (const forms::Control* c : f.controls())
         if (c->kind() == forms::ControlKind::Cell &&
