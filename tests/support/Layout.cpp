@@ -45,7 +45,7 @@ std::string misplaced(const forms::Form& form, const std::string& table) {
         else
             as << ' ' << c->font.points << (c->font.bold ? " bold " : " ") << c->font.family << ' '
                << c->foreColor << ' ' << c->backColor << (c->picture.empty() ? "" : " " + c->picture)
-               << (c->pictureChecked.empty() ? "" : "/" + c->pictureChecked);
+               << (c->pictureChecked.empty() ? "" : "/" + c->pictureChecked) << (c->checked ? " ticked" : "");
         if (as.str() != row) out += as.str() + "|";
     }
     return out;

@@ -34,7 +34,9 @@ txtFattori(0) 1320,2400,1035,405|CmbNPA 1560,2400,615,315|mano(1) 660,3060,384,3
 txtFattori(1) 1320,3120,1035,405|CmbNSA 1560,3120,615,315|
 Label1 60,2100,3075,255 Clicca e scrivi (max 4 cifre)|Label2 180,2820,2955,255 Clicca e scrivi (max 4 cifre)|
 txtFattori(1) 14.4 Comic Sans MS c0 ffffff|Label1 9.6 bold Comic Sans MS 0 ffffff|Label3 6240,2280,495,495 +|
-Label4 6240,2880,495,495 =|Line1 3240,3480,6240,3480|)"},
+Label4 6240,2880,495,495 =|Line1 3240,3480,6240,3480|
+Check1 11.4 bold Comic Sans MS c000c0 ffffff check_senza_riporto/check_con_riporto ticked|
+Check2 8.4 Comic Sans MS 0 c0c0c0 check_con_aiuto/check_senza_aiuto ticked)"},
         {"frmAdd2", DalComputer,
          "Label1 60,2100,3075,255 N° cifre primo addendo|Label2 180,2820,2955,255 N° cifre secondo "
          "addendo"},

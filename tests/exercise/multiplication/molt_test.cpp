@@ -108,6 +108,8 @@ P | ...56 ...23 ...1. ..... ..... ..168 .112. .1288
 ! | 4440 ...56 ...23 .____ ...1. ..... ..168 .112. .1288
 CmdProdotto . 105 3x6= 18|Scrivi 8|uaooo!|Image1| 0| 0|TxtProdotto1(0)
 7 . 103  3x 6= 18|Scrivi 8|uaooo!|Image4| 0| 0|TxtProdotto1(0)
+@frmMolt2 99 19 1 CmdVai 189899181
+8 8 104 ...e  1|Scrivi 8||Image2| 0| 0|TxtProdotto3(3)
 @frmMolt2 99 19 0
 CmdVai . 105 Esegui|||Image1| 0| 0|TxtProdotto1(0)
 18 1 104,104 Molto bravo||uaoo!|Image2| 0| 0|TxtProdotto1(1)
