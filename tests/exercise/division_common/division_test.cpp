@@ -85,7 +85,7 @@ struct Finestra {
 // Each window and its print layout as drawn: every control's place in twips (a line's two ends),
 // text and looks, for either chooser ('@' the captions over the operands); the size, the state at
 // load and the lists; opening a list stops the blinking hand. On paper the board moves, on white;
-// the extended page's bars always stand.
+// the extended page's bars always stand, the window's only once a step is worked.
 TEST(DivFinestre, LoadAsDrawnForEitherChooser) {
     // clang-format off
     const std::string destra = testing_support::kKeypad +
@@ -146,7 +146,8 @@ TEST(DivFinestre, LoadAsDrawnForEitherChooser) {
                           std::to_string(w.f.width) + "x" + std::to_string(w.f.height) + "|" +
                           pagina.caption + "|" +
                           testing_support::shown(pagina, "Line1 Line2 Line3 Line4 TxtDividendo(5)") + "|" +
-                          stato(w.f) + w.f.CmbDividendo.listText() + w.f.CmbDivisore.listText() +
+                          testing_support::shown(w.f, "Line1 Line3 Line4") + stato(w.f) +
+                          w.f.CmbDividendo.listText() + w.f.CmbDivisore.listText() +
                           (w.f.Timer1.enabled ? " ~" : ""),
                       testata + (chi == DaTe ? "|+--+2|Ciao|| ~" : "|----2|Ciao||11 ~"));
             for (const forms::Control* c : pagina.controls())
@@ -232,6 +233,9 @@ TEST(DivEsempi, HintsWordForWordAndSoluzioneAtEveryPoint) {
         // A 0 that lends and borrows shows 9; the tens mark of a three-digit product in the first step
         // keeps its blank.
         {1, 1000, 99, 0, "^^^v 10.. .99./..10 ...0/.10. ..../.... ..../....", "0:0910. ggge", " 1800-3240 2760-3720 - -"},
+        // The last step borrows: its marks stand in the last mark row.
+        {1, 9080, 9, 0, "^vvv 1008 9.../00.. .0../08.. .0../80.. 72../8...", "3:710.. eeee",
+         " 1800-2280 2280-2760 2760-3240 2760-3720"},
         {1, 2000, 22, 1, "^^^v 90.. 198./..20 ...0/.20. ..../.... ..../....", "0:1 910. ggge", " 1800-3240 2760-3720 - -"}};
     // clang-format on
     for (const Esempio& e : esempi) {
