@@ -11,10 +11,6 @@ void SoundFeed::start(std::vector<std::int16_t> samples) {
     silent_ = 0;
 }
 
-bool SoundFeed::read(std::int16_t* out, std::size_t n) {
-    return read(reinterpret_cast<char*>(out), n);
-}
-
 bool SoundFeed::read(char* out, std::size_t n) {
     constexpr std::size_t kByte = sizeof(std::int16_t);
     const std::lock_guard lock(mutex_);

@@ -17,11 +17,9 @@ class SoundFeed {
 
     // Replaces whatever is playing; the new sound starts with the next read.
     void start(std::vector<std::int16_t> samples);
-    // Fills out with the next n samples. True for the read that completes the silence
-    // after which the stream is idle (once a sound).
-    bool read(std::int16_t* out, std::size_t n);
-    // The same into a byte buffer of 2n bytes, as the stream reads: the samples in the
-    // machine's byte order, whatever the buffer's alignment.
+    // Fills a byte buffer of 2n bytes, as the stream reads, with the next n samples in the
+    // machine's byte order, whatever the buffer's alignment. True for the read that completes
+    // the silence after which the stream is idle (once a sound).
     bool read(char* out, std::size_t n);
     // The last sound is over, its end long gone by in silence.
     bool idle() const;

@@ -191,7 +191,8 @@ void ControlView::applyCommon() {
 // ---- PictureButton
 
 PictureButton::PictureButton(FormWindow& window, forms::Control& control, QWidget* parent)
-    : QAbstractButton(parent), ControlView(window, control) {
+    : QAbstractButton(parent), ControlView(window, control),
+      caption_(QString::fromStdString(control.name())) {
     applyCommon();
     setMouseTracking(true);
     connect(this, &QAbstractButton::clicked, this, [this] {
@@ -213,7 +214,6 @@ void PictureButton::prepare() {
     } else {
         iconPlace_ = QRect(QPoint(0, 0), size);
     }
-    caption_ = QString::fromStdString(control_.name());
     image_ = hasPicture_ ? pictures::image(pic, iconPlace_.size(), !look().enabled) : QImage();
 }
 

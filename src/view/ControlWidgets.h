@@ -118,8 +118,8 @@ class PictureButton : public QAbstractButton, public ControlView {
     bool onFace_ = false;
     bool hasPicture_ = false;
     QRect iconPlace_;
-    QImage image_; // the picture or the icon, greyed while the button is off
-    QString caption_;
+    QImage image_;          // the picture or the icon, greyed while the button is off
+    const QString caption_; // drawn when the picture is missing
 };
 
 // Labels, entry boxes and operation cells: text the program writes, never the user.

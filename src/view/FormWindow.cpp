@@ -70,8 +70,7 @@ void FormWindow::build() {
         }
         case ControlKind::Line:
         case ControlKind::Shape:
-            markControls_.push_back(c); // painted by the window
-            marks_.push_back(markOf(*c));
+            marks_.emplace_back(c, markOf(*c)); // painted by the window
             continue;
         }
         widgets_[c] = v->widget();
@@ -147,12 +146,12 @@ QRect FormWindow::Mark::bounds() const {
 
 // Only the area of a line or shape that changed is painted again.
 void FormWindow::refreshMarks() {
-    for (std::size_t i = 0; i < markControls_.size(); ++i) {
-        const Mark now = markOf(*markControls_[i]);
-        if (now == marks_[i]) continue;
+    for (auto& [control, shown] : marks_) {
+        const Mark now = markOf(*control);
+        if (now == shown) continue;
         QRect dirty = now.bounds();
-        if (marks_[i].shown) dirty |= marks_[i].bounds();
-        marks_[i] = now;
+        if (shown.shown) dirty |= shown.bounds();
+        shown = now;
         update(dirty);
     }
 }
@@ -195,7 +194,7 @@ void FormWindow::paintEvent(QPaintEvent* e) {
     p.fillRect(e->rect(), qcolor(backdrop_.colour));
     if (!picture_.isNull()) p.drawImage(0, 0, picture_);
     p.setRenderHint(QPainter::Antialiasing);
-    for (const Mark& m : marks_) {
+    for (const auto& [control, m] : marks_) {
         if (!m.shown || !m.bounds().intersects(e->rect())) continue; // stroking costs even when clipped
         if (m.shape) {
             p.setPen(QPen(Qt::black, m.width));

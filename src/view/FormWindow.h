@@ -78,8 +78,7 @@ class FormWindow : public QWidget {
     std::vector<ControlView*> views_; // owned by Qt, as children of this window
     std::map<const forms::Control*, QWidget*> widgets_;
     std::map<const forms::Control*, QTimer*> timers_;
-    std::vector<const forms::Control*> markControls_;
-    std::vector<Mark> marks_;
+    std::vector<std::pair<const forms::Control*, Mark>> marks_; // each line or shape as last painted
     Backdrop backdrop_;
     QImage picture_;
     bool backdropShown_ = false;

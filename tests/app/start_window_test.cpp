@@ -63,7 +63,7 @@ TEST(StartWindow, LoadsInPlaceAndAnswersEveryButton) {
                   "CmdMoltiplicazione1 660,4200,3915,615|CmdMoltiplicazione2 4920,4200,3915,615|"
                   "cmdDivisione1 660,4980,3915,615|cmdDivisione2 4920,4980,3915,615|"
                   "cmdInfo 1860,5760,1515,555|Check1 4020,5760,1515,555|cmdEsci 6120,5760,1515,555") +
-            misdrawn(start, "Label2 48 bold Comic Sans MS c000c0 ffffff"),
+            misplaced(start, "Label2 48 bold Comic Sans MS c000c0 ffffff"),
         "");
     EXPECT_EQ(start.caption + " " + std::to_string(start.width) + "x" + std::to_string(start.height) + " " +
                   std::to_string(start.Timer1.interval),

@@ -80,7 +80,7 @@ TEST(SoundFeed, GivesTheSoundThenSilenceAndSaysOnceWhenItFallsIdle) {
     for (const auto& [sound, read, becameIdle, idle] : steps) {
         if (!sound.empty()) feed.start(sound);
         Samples got(read.size(), -1);
-        const bool said = feed.read(got.data(), got.size());
+        const bool said = feed.read(reinterpret_cast<char*>(got.data()), got.size());
         EXPECT_EQ(std::tuple(got, said, feed.idle()), std::tuple(read, becameIdle, idle)) << "row " << row++;
     }
 }

@@ -18,9 +18,6 @@ std::string misplaced(const forms::Form& form, const std::string& table);
 // Expects each window, opened by name in a fresh program with the chooser `chi` (and the
 // counters at 3, which it must show afresh), to match its table (misplaced()).
 void expectPlaced(const std::vector<std::tuple<std::string, int, std::string>>& tables);
-inline std::string misdrawn(const forms::Form& f, const std::string& t) {
-    return misplaced(f, t);
-}
 
 // The rows of a board's five-cell rows, "row top height" each, cell 0 (the units) at `units`
 // and each next one 600 twips further left, 615 wide.

@@ -141,7 +141,7 @@ TEST(DivFinestre, LoadAsDrawnForEitherChooser) {
             for (const int i : {0, 1})
                 tavola.replace(tavola.find('@'), 1, operandi[2 * (chi == DalComputer) + i]);
             const forms::Form& pagina = w.p.forms.load(std::string(nome) + "_bis");
-            EXPECT_EQ(testing_support::misplaced(w.f, tavola) + testing_support::misdrawn(w.f, aspetto) +
+            EXPECT_EQ(testing_support::misplaced(w.f, tavola) + testing_support::misplaced(w.f, aspetto) +
                           testing_support::misplaced(pagina, carta) + w.f.caption + "|" +
                           std::to_string(w.f.width) + "x" + std::to_string(w.f.height) + "|" +
                           pagina.caption + "|" +
