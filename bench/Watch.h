@@ -2,6 +2,8 @@
 // What the program and the floor both use to time themselves: an application that notes
 // every paint and tells the moment a window has painted the whole of itself and the
 // result has gone to the screen (the event that painted it has returned).
+#include "Median.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -36,12 +38,6 @@ inline double cpuMs() {
     getrusage(RUSAGE_SELF, &u);
     const auto ms = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1e3 + t.tv_usec / 1e3; };
     return ms(u.ru_utime) + ms(u.ru_stime);
-}
-
-inline double median(std::vector<double> v) {
-    if (v.empty()) return -1;
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 // The line the driver reads, at once.

@@ -8,6 +8,8 @@
 //   the floor blinking a mark as the window blinks its hand.
 // Usage: bench_startup [runs] [idle seconds]    (default 9 and 10; offscreen unless
 // QT_QPA_PLATFORM says otherwise)
+#include "Median.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -26,6 +28,7 @@ extern char** environ;
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using bench::median;
 
 // One run of a child, started now; what it reports, read as it comes.
 class Child {
@@ -70,11 +73,6 @@ class Child {
     pid_t pid_ = -1;
     FILE* stream_ = nullptr;
 };
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? -1 : v[v.size() / 2];
-}
 
 struct Startup {
     std::vector<double> ms, kib;
