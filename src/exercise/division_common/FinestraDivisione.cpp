@@ -10,11 +10,7 @@ using app::DaTe;
 Configurazione FinestraDivisione::configurazione(const std::string& nome, const std::string& caption,
                                                  const std::string& titolo, int larghezza, int altezza,
                                                  const std::string& separatore) {
-    Configurazione c;
-    c.nome = nome;
-    c.titoloFinestra = caption;
-    c.titolo = titolo;
-    c.icona = "icon_divisione";
+    Configurazione c = configurazioneFinestra(nome, caption, titolo, "icon_divisione");
     c.larghezza = larghezza;
     c.altezza = altezza;
     c.nomeSeparatore = separatore;
@@ -35,7 +31,6 @@ Configurazione FinestraDivisione::configurazione(const std::string& nome, const 
          "                      N° cifre divisore",
          {"1", "2"}},
     };
-    c.layoutStampa = nome + "_bis";
     return c;
 }
 
