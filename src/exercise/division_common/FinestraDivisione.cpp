@@ -170,12 +170,8 @@ void FinestraDivisione::CmdInserisci_Click() {
     }
     if (!operandiValidi()) return; // no choice of operands was made at all
 
-    cmdStampa.enabled = true;
-    CmdRipeti.enabled = true;
-    mostraFaccia(1);
+    operandiAccettati();
     LblRisultato.text = "Esegui";
-    txtFattori[0].text.clear();
-    txtFattori[1].text.clear();
     ScriviNumeri();
     CalcolaSoluzione(Avvio::Inserisci);
     m_.DaContare = 1;
