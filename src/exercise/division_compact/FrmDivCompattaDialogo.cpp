@@ -55,7 +55,6 @@ void FrmDivCompatta::ControllaQuoziente() {
     } else {
         suggerimentoDueCifre(k);
     }
-    if (PosQuoziente < 4) PosQuoziente = k + 1;
     chiediResto(k);
 }
 

@@ -44,7 +44,6 @@ void FrmDivEstesa::ControllaQuoziente() {
         Riporto = n / 10;
         lblScrivi.text = "Scrivi " + ultimo(n) + (n >= 10 ? " (e riporta " + numeroTesto(Riporto) + ")" : "");
     }
-    if (PosQuoziente < 4) PosQuoziente = k + 1;
     FaseProdotto = 1;
     FaseResto = 0;
     FaseQuoziente = 0;
