@@ -70,6 +70,10 @@ void FinestraDivisione::collegaDividendo() {
         b.TxtDividendo[i].hand();
 }
 
+std::string FinestraDivisione::primaCifra(long n) {
+    return cifra(n, numeroCifre(n) - 1);
+}
+
 bool FinestraDivisione::operandiValidi() const {
     return 1 <= Divisore && Divisore <= Dividendo;
 }

@@ -130,6 +130,8 @@ class FinestraDivisione : public FinestraInserisci {
     // The dividend as its decimal digits, cell 1 the first.
     std::string testoDividendo() const;
     static bool cellaDellaRiga(int i) { return 1 <= i && i <= 4; }
+    // The leading digit of n (n >= 0), as a one-character text.
+    static std::string primaCifra(long n);
 
   private:
     void GeneraNumeri();

@@ -19,13 +19,6 @@ std::string articolo(int v, bool ottanta) {
     return " al ";
 }
 
-std::string primo(const std::string& s) {
-    return s.substr(0, 1);
-}
-std::string ultimo(const std::string& s) {
-    return s.substr(s.size() - 1);
-}
-
 } // namespace
 
 // ---- Guided hints
@@ -80,11 +73,11 @@ void FrmDivCompatta::suggerimentoUnaCifra(int k) {
 // needed; the borrows are marked in red over the partial dividend.
 void FrmDivCompatta::suggerimentoDueCifre(int k) {
     const int quoziente = risolta.Quoziente[k];
-    const std::string unita = ultimo(std::to_string(Divisore));
+    const std::string unita = cifra(Divisore, 0);
     const int p = valore(unita) * quoziente;
     const int ci = risolta.CifreIniziali;
     int x = k == 1 ? valore(testoDividendo().substr(static_cast<std::size_t>(ci - 1), 1))
-                   : valore(ultimo(std::to_string(risolta.DividendoParziale[k])));
+                   : valore(cifra(risolta.DividendoParziale[k], 0));
     if (p > x) {
         Riporto = 0;
         while (x < p) {
@@ -107,7 +100,7 @@ void FrmDivCompatta::suggerimentoDueCifre(int k) {
             RP(j)[Colonna - 1].text = numeroTesto(sinistra);
         }
     }
-    const std::string resto = ultimo(std::to_string(risolta.Resto[k]));
+    const std::string resto = cifra(risolta.Resto[k], 0);
     mostraConto(quoziente, unita, p, articolo(x, false) + numeroTesto(x), resto);
 }
 
@@ -115,13 +108,13 @@ void FrmDivCompatta::suggerimentoDueCifre(int k) {
 // counted up to the left part of the partial dividend less the tens already borrowed.
 void FrmDivCompatta::suggerimentoDecineResto(int k) {
     const int quoziente = risolta.Quoziente[k];
-    const std::string decine = primo(std::to_string(Divisore));
+    const std::string decine = primaCifra(Divisore);
     const int p = quoziente * valore(decine);
     const int sinistra =
         k == 1 ? valore(testoDividendo().substr(0, static_cast<std::size_t>(risolta.CifreIniziali - 1)))
                : valore(std::to_string(risolta.Resto[k - 1]).substr(0, 2));
     const int m = sinistra - Riporto;
-    const std::string resto = primo(std::to_string(risolta.Resto[k]));
+    const std::string resto = primaCifra(risolta.Resto[k]);
     mostraConto(quoziente, decine, p, articolo(m, true) + numeroTesto(m), resto);
 }
 

@@ -9,17 +9,6 @@ namespace exercise {
 
 using app::numeroTesto;
 
-namespace {
-
-std::string primo(int n) {
-    return std::to_string(n).substr(0, 1);
-}
-std::string ultimo(int n) {
-    return std::to_string(n % 10);
-}
-
-} // namespace
-
 // ---- Quotient digit: the product of the step comes next
 
 void FrmDivEstesa::ControllaQuoziente() {
@@ -38,11 +27,12 @@ void FrmDivEstesa::ControllaQuoziente() {
         lblScrivi.text = "Scrivi " + numeroTesto(prodotto % 10);
     } else {
         // The divisor's units first; the tens of that product are carried to the next column.
-        const std::string unita = ultimo(Divisore);
+        const std::string unita = cifra(Divisore, 0);
         const int n = valore(unita) * q;
         LblRisultato.text = numeroTesto(q) + "x" + unita + "=" + numeroTesto(n);
         Riporto = n / 10;
-        lblScrivi.text = "Scrivi " + ultimo(n) + (n >= 10 ? " (e riporta " + numeroTesto(Riporto) + ")" : "");
+        lblScrivi.text =
+            "Scrivi " + cifra(n, 0) + (n >= 10 ? " (e riporta " + numeroTesto(Riporto) + ")" : "");
     }
     FaseProdotto = 1;
     FaseResto = 0;
@@ -65,7 +55,7 @@ void FrmDivEstesa::SelezionaProdotto() {
     if (!cellaDellaRiga(k) || !cellaDellaRiga(Colonna)) return;
     const int prodotto = risolta.Prodotto[static_cast<std::size_t>(k)];
     // The hundreds of a three-digit product: what the tens column carried.
-    if (Guidato == 1 && PosCifra == 3 && prodotto >= 100) lblScrivi.text = "...e " + primo(prodotto);
+    if (Guidato == 1 && PosCifra == 3 && prodotto >= 100) lblScrivi.text = "...e " + primaCifra(prodotto);
     setFocus(txtMolt(k)[Colonna]);
 }
 
@@ -94,12 +84,12 @@ void FrmDivEstesa::ControllaProdotto() {
         } else {
             // The divisor's tens, and the carry kept from the units.
             const int q = risolta.Quoziente[passo];
-            const std::string decine = primo(Divisore);
+            const std::string decine = primaCifra(Divisore);
             const int t = valore(decine) * q;
             LblRisultato.text = numeroTesto(q) + "x" + decine +
                                 (Riporto > 0 ? "+" + numeroTesto(Riporto) + " (che riportavo) " : "") + "=" +
                                 numeroTesto(t + Riporto);
-            lblScrivi.text = "Scrivi " + ultimo(t + Riporto);
+            lblScrivi.text = "Scrivi " + cifra(t + Riporto, 0);
         }
         SelezionaProdotto();
         return;
@@ -114,8 +104,8 @@ void FrmDivEstesa::ControllaProdotto() {
         // The units column of the subtraction, its borrows marked over the partial dividend.
         segnaPrestiti(k);
         const int resto = risolta.Resto[passo];
-        LblRisultato.text =
-            numeroTesto(resto % 10 + prodotto % 10) + "-" + ultimo(prodotto) + "=" + numeroTesto(resto % 10);
+        LblRisultato.text = numeroTesto(resto % 10 + prodotto % 10) + "-" + cifra(prodotto, 0) + "=" +
+                            numeroTesto(resto % 10);
         lblScrivi.text = "Scrivi " + numeroTesto(resto % 10);
     }
     chiediResto(k);
@@ -126,9 +116,9 @@ void FrmDivEstesa::ControllaProdotto() {
 void FrmDivEstesa::suggerimentoDecineResto(int k) {
     const auto passo = static_cast<std::size_t>(k);
     const int prodotto = risolta.Prodotto[passo];
-    const int f = valore(primo(risolta.Resto[passo]));
+    const int f = valore(primaCifra(risolta.Resto[passo]));
     LblRisultato.text =
-        numeroTesto(valore(primo(prodotto)) + f) + "-" + primo(prodotto) + "=" + numeroTesto(f);
+        numeroTesto(valore(primaCifra(prodotto)) + f) + "-" + primaCifra(prodotto) + "=" + numeroTesto(f);
     lblScrivi.text = "Scrivi " + numeroTesto(f);
 }
 
@@ -138,8 +128,8 @@ void FrmDivEstesa::SelezionaResto() {
         // Under a three-digit product the tens column is the product's middle digit.
         const int prodotto = risolta.Prodotto[static_cast<std::size_t>(k)];
         if (prodotto >= 100) {
-            const std::string medio = std::to_string(prodotto).substr(1, 1);
-            const int f = valore(primo(risolta.Resto[static_cast<std::size_t>(k)]));
+            const std::string medio = cifra(prodotto, 1);
+            const int f = valore(primaCifra(risolta.Resto[static_cast<std::size_t>(k)]));
             LblRisultato.text = numeroTesto(valore(medio) + f) + "-" + medio + "=" + numeroTesto(f);
             lblScrivi.text = "Scrivi " + numeroTesto(f);
         }
