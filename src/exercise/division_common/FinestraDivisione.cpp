@@ -225,7 +225,8 @@ void FinestraDivisione::CalcolaSoluzione(Avvio chi) {
     PosCifra = 0;
     for (int i = 1; i <= 5; ++i)
         b.TxtDividendo[i].enabled = true;
-    scriviSoluzione();
+    // Only a solution on show is written: otherwise IniziaEsecuzione leaves the work empty.
+    if (MostraSoluzione == 1) scriviSoluzione();
     Colonna = soluzione().CifreIniziali;
     IniziaEsecuzione();
 }
