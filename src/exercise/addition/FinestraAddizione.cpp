@@ -29,11 +29,8 @@ void FinestraAddizione::ScriviNumeri() {
 }
 
 void FinestraAddizione::CmdSomma_Click() {
-    preparaEsecuzione();
     // Worked out from the addends on the board, so "Ripeti" needs nothing else.
-    colonne.imposta(sommaInColonna({addendi_.begin(), addendi_.end()}));
-    colonne.scriviSoluzione();
-    IniziaEsecuzione({&colonne});
+    eseguiRiga(colonne, sommaInColonna({addendi_.begin(), addendi_.end()}));
 }
 
 void FinestraAddizione::Check2_Click() {

@@ -65,6 +65,13 @@ void FinestraColonne::IniziaEsecuzione(std::initializer_list<ColonneConRiporto*>
     chiediPrimaCifra(true);
 }
 
+void FinestraColonne::eseguiRiga(ColonneConRiporto& riga, const Colonne& soluzione) {
+    preparaEsecuzione();
+    riga.imposta(soluzione);
+    riga.scriviSoluzione();
+    IniziaEsecuzione({&riga});
+}
+
 void FinestraColonne::chiediPrimaCifra(bool primo) {
     if (Guidato == 0) {
         LblRisultato.text = "Esegui";

@@ -49,6 +49,9 @@ class FinestraColonne : public FinestraEsercizio {
     void ProssimoPasso() override;
     // Blanks what the child writes and asks for the first digit, unless the solution is shown.
     void IniziaEsecuzione(std::initializer_list<ColonneConRiporto*> righe);
+    // A run of an operation worked in one row: the row takes the solution, written out, and
+    // the dialogue starts as IniziaEsecuzione has it.
+    void eseguiRiga(ColonneConRiporto& riga, const Colonne& soluzione);
     // Asks for the first digit of a row: "Esegui", or in guided mode its hint.
     void chiediPrimaCifra(bool primo);
     // The finish, after which the guide is off until the next run.

@@ -22,11 +22,8 @@ FrmMolt1::FrmMolt1(app::Module1& m)
 }
 
 void FrmMolt1::CmdProdotto_Click() {
-    preparaEsecuzione();
     // Worked out from the factors on the board, so "Ripeti" needs nothing else.
-    colonne.imposta(prodottoInColonna(TxtPrimoFatt, valore(TxtSecondoFatt[0])));
-    colonne.scriviSoluzione();
-    IniziaEsecuzione({&colonne});
+    eseguiRiga(colonne, prodottoInColonna(TxtPrimoFatt, valore(TxtSecondoFatt[0])));
 }
 
 void FrmMolt1::PulisciLavagna() {
