@@ -40,7 +40,6 @@ class ColonneConRiporto {
     void imposta(const Colonne& soluzione);
     // No operation: nothing is left to write.
     void azzera();
-    void ricomincia();
 
     // Every worked cell filled in with its digit.
     void scriviSoluzione();
@@ -67,6 +66,7 @@ class ColonneConRiporto {
     int CifraScritta = 0;                     // a result digit is waiting for its verdict
 
   private:
+    void ricomincia();
     forms::Control& cifra() { return risultato_[Colonna + scarto_]; }
 
     forms::ControlArray& riporti_;

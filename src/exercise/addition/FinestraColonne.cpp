@@ -58,10 +58,8 @@ void FinestraColonne::scriviOperandi(const std::vector<forms::ControlArray*>& ri
 void FinestraColonne::IniziaEsecuzione(std::initializer_list<ColonneConRiporto*> righe) {
     Fase = 0;
     if (MostraSoluzione == 1) return; // every worked cell stays filled
-    for (ColonneConRiporto* riga : righe) {
-        riga->svuotaRighe();
-        riga->ricomincia();
-    }
+    for (ColonneConRiporto* riga : righe)
+        riga->svuotaRighe(); // imposta has set each row at its column 0
     chiediPrimaCifra(true);
 }
 

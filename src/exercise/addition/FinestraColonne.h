@@ -47,7 +47,8 @@ class FinestraColonne : public FinestraEsercizio {
 
     void ScriviCifra() override;
     void ProssimoPasso() override;
-    // Blanks what the child writes and asks for the first digit, unless the solution is shown.
+    // On rows imposta has just set: blanks what the child writes and asks for the first digit,
+    // unless the solution is shown.
     void IniziaEsecuzione(std::initializer_list<ColonneConRiporto*> righe);
     // A run of an operation worked in one row: the row takes the solution, written out, and
     // the dialogue starts as IniziaEsecuzione has it.
