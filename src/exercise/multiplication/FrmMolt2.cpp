@@ -26,9 +26,13 @@ LavagnaMolt2::LavagnaMolt2(forms::Form& f, const Posto& posto)
 }
 
 FrmMolt2::FrmMolt2(app::Module1& m)
-    : FinestraMoltiplicazione(m, configurazione("frmMolt2", "Moltiplicazione complessa",
-                                                {3, "Clicca e scrivi (min 2 cifre)", {"2", "3"}, 2},
-                                                {2, "Clicca e scrivi (min 2 cifre)", {"2"}, 2}, "Line3")),
+    : FinestraMoltiplicazione(
+          m,
+          configurazione(
+              "frmMolt2", "Moltiplicazione complessa",
+              operandoFattore("CmbNPF", "Label1", "primo", 3, "Clicca e scrivi (min 2 cifre)", {"2", "3"}, 2),
+              operandoFattore("CmbNSF", "Label2", "secondo", 2, "Clicca e scrivi (min 2 cifre)", {"2"}, 2),
+              "Line3")),
       LavagnaMolt2(*this, {0, 0, kSfondo}) {
     Label5.place(60, 0, 6795, 795);
     Label1.width = Label2.width = 2895;
