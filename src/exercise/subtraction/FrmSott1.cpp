@@ -5,6 +5,7 @@
 #include "exercise/subtraction/SoluzioneSottrazione.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace exercise {
 
@@ -65,10 +66,12 @@ FrmSott1::FrmSott1(app::Module1& m)
 
 void FrmSott1::CmdInserisci_Click() {
     iniziaInserimento();
+    std::optional<SoluzioneSottrazione> soluzione;
     if (m_.ChiSceglie == DaTe) {
         // Anything but 1 to 5 digits, a 0, or a subtrahend larger than the minuend is refused.
         if (!operandiDigitati({&Minuendo, &Sottraendo})) return;
-        if (!risolviSottrazione(Minuendo, Sottraendo)) {
+        soluzione = risolviSottrazione(Minuendo, Sottraendo);
+        if (!soluzione) {
             rifiutaOperandi();
             return;
         }
@@ -77,16 +80,19 @@ void FrmSott1::CmdInserisci_Click() {
         if (!scegliCifre(CifreMinuendo, CifreSottraendo, MinMinuendo, MaxMinuendo, MinSottraendo,
                          MaxSottraendo))
             return;
+        // A drawn pair is always one risolviSottrazione accepts.
         GeneraNumeri();
+        soluzione = risolviSottrazione(Minuendo, Sottraendo);
         // About one five-digit pair in twenty needs no borrow, so a few dozen draws do; the
         // bound only keeps a broken generator from holding the window.
-        for (int estrazioni = 1;
-             Check1.checked && risolviSottrazione(Minuendo, Sottraendo)->richiedePrestito(); ++estrazioni) {
+        for (int estrazioni = 1; Check1.checked && soluzione->richiedePrestito(); ++estrazioni) {
             if (estrazioni == kMaxEstrazioni) {
                 Minuendo = senzaPrestiti(Minuendo, Sottraendo);
+                soluzione = risolviSottrazione(Minuendo, Sottraendo);
                 break;
             }
             GeneraNumeri();
+            soluzione = risolviSottrazione(Minuendo, Sottraendo);
         }
     } else {
         rifiutaOperandi();
@@ -94,7 +100,7 @@ void FrmSott1::CmdInserisci_Click() {
     }
     operandiAccettati();
     ScriviNumeri();
-    CalcolaSoluzione();
+    CalcolaSoluzione(*soluzione);
     m_.DaContare = 1;
 }
 
@@ -129,30 +135,28 @@ void FrmSott1::ScriviNumeri() {
 }
 
 void FrmSott1::CmdRipeti_Click() {
-    if (!risolviSottrazione(Minuendo, Sottraendo)) return; // no operation was ever set up
+    const auto soluzione = risolviSottrazione(Minuendo, Sottraendo);
+    if (!soluzione) return; // no operation was ever set up
     m_.ChiSceglie = m_.ChiSceglieSalvato;
     const bool daTe = m_.ChiSceglie == DaTe;
     ScriviNumeri();
-    CalcolaSoluzione();
+    CalcolaSoluzione(*soluzione);
     // The child's own operands are worked again: the keypad writes into the board.
     if (daTe) m_.ChiSceglie = DalComputer;
 }
 
-// On a board that ScriviNumeri has just written afresh, so with the dialogue at its start.
-void FrmSott1::CalcolaSoluzione() {
-    const auto soluzione = risolviSottrazione(Minuendo, Sottraendo);
-    if (!soluzione) return;  // only accepted pairs come here
+void FrmSott1::CalcolaSoluzione(const SoluzioneSottrazione& soluzione) {
     preparaEsecuzione(true); // the first hint takes the other labels
-    NumColonne = soluzione->numColonne;
+    NumColonne = soluzione.numColonne;
     for (int c = 0; c < kColonne; ++c) {
         const auto i = static_cast<std::size_t>(c);
         TxtDifferenza[c].enabled = true;
         if (c >= NumColonne) continue;
-        CifreDifferenza[i] = soluzione->differenza[i];
-        TxtDifferenza[c].text = std::to_string(soluzione->differenza[i]);
-        if (!soluzione->partecipa[i]) continue;
-        CifrePrestito[i] = soluzione->prestito[i];
-        TxtPrestito[c].text = std::to_string(soluzione->prestito[i]);
+        CifreDifferenza[i] = soluzione.differenza[i];
+        TxtDifferenza[c].text = std::to_string(soluzione.differenza[i]);
+        if (!soluzione.partecipa[i]) continue;
+        CifrePrestito[i] = soluzione.prestito[i];
+        TxtPrestito[c].text = std::to_string(soluzione.prestito[i]);
         // The greyed minuend digits are the marks the dialogue reads back.
         TxtMinuendo[c].enabled = false;
     }

@@ -3,6 +3,7 @@
 #include "exercise/FinestraInserisci.h"
 #include "exercise/FoglioStampa.h"
 #include "exercise/subtraction/LavagnaSottrazione.h"
+#include "exercise/subtraction/SoluzioneSottrazione.h"
 
 #include <array>
 #include <string>
@@ -58,7 +59,8 @@ class FrmSott1 : public FinestraInserisci, public LavagnaSottrazione {
   private:
     void GeneraNumeri();
     void ScriviNumeri();
-    void CalcolaSoluzione();
+    // On a board that ScriviNumeri has just written afresh, so with the dialogue at its start.
+    void CalcolaSoluzione(const SoluzioneSottrazione& soluzione);
     void IniziaEsecuzione();
     void ControllaCatena();
     void ControllaPrestito();
