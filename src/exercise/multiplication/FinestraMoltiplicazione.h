@@ -63,10 +63,6 @@ class FinestraMoltiplicazione : public FinestraColonne {
     long& PrimoFattore = Operandi[0];
     long& SecondoFattore = Operandi[1];
 
-    void CmdSomma_Click() override { CmdProdotto_Click(); }
-    // Works the operation out from the factors on the board and starts it ("Ripeti").
-    virtual void CmdProdotto_Click() = 0;
-
   protected:
     virtual LavagnaFattori& fattori() = 0;
 

@@ -25,7 +25,7 @@ FrmMolt1::FrmMolt1(app::Module1& m)
     lblScrivi.place(2760, 5220, 3735, 615);
 }
 
-void FrmMolt1::CmdProdotto_Click() {
+void FrmMolt1::CmdSomma_Click() {
     // Worked out from the factors on the board, so "Ripeti" needs nothing else.
     eseguiRiga(colonne, prodottoInColonna(TxtPrimoFatt, valore(TxtSecondoFatt[0])));
 }

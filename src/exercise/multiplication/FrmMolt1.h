@@ -26,7 +26,8 @@ class FrmMolt1 : public FinestraMoltiplicazione, public LavagnaMolt1 {
     // Where the child stands: Colonna, NumColonne, the digits and carries still due.
     ColonneConRiporto colonne{TxtRiporto, TxtProdotto};
 
-    void CmdProdotto_Click() override;
+    // CmdProdotto: works the operation out from the factors on the board and starts it ("Ripeti").
+    void CmdSomma_Click() override;
 
   protected:
     LavagnaFattori& fattori() override { return *this; }

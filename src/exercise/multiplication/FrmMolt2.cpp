@@ -44,7 +44,7 @@ ColonneConRiporto& FrmMolt2::rigaCorrente() {
     return Fase == 0 ? riga1 : Fase == 1 ? riga2 : somma;
 }
 
-void FrmMolt2::CmdProdotto_Click() {
+void FrmMolt2::CmdSomma_Click() {
     preparaEsecuzione(true); // the first hint takes the other labels
     // Worked out from the factors on the board: each partial product is written out, and
     // the sum is that of the two rows as they stand.

@@ -37,7 +37,8 @@ class FrmMolt2 : public FinestraMoltiplicazione, public LavagnaMolt2 {
     ColonneConRiporto riga2{TxtRiporto2, TxtProdotto2, 1};
     ColonneConRiporto somma{TxtRiporto3, TxtProdotto3};
 
-    void CmdProdotto_Click() override;
+    // CmdProdotto: works the operation out from the factors on the board and starts it ("Ripeti").
+    void CmdSomma_Click() override;
 
   protected:
     LavagnaFattori& fattori() override { return *this; }
