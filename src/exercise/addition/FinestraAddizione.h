@@ -1,7 +1,7 @@
 #pragma once
 
+#include "exercise/FinestraColonne.h"
 #include "exercise/Numeri.h"
-#include "exercise/addition/FinestraColonne.h"
 #include "exercise/addition/LavagnaAddizione.h"
 
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "exercise/FinestraColonne.h"
 #include "exercise/FoglioStampa.h"
 #include "exercise/addition/CelleOperazione.h"
-#include "exercise/addition/FinestraColonne.h"
 
 namespace exercise {
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "exercise/ColonneConRiporto.h"
 #include "exercise/FinestraEsercizio.h"
-#include "exercise/addition/ColonneConRiporto.h"
 
 #include <initializer_list>
 #include <string>

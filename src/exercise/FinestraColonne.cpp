@@ -1,4 +1,4 @@
-#include "exercise/addition/FinestraColonne.h"
+#include "exercise/FinestraColonne.h"
 
 #include "exercise/Numeri.h"
 

@@ -1,4 +1,4 @@
-#include "exercise/addition/ColonneConRiporto.h"
+#include "exercise/ColonneConRiporto.h"
 
 #include "app/Module1.h"
 #include "exercise/Numeri.h"
