@@ -3,9 +3,9 @@
 // changes the label.
 // Usage: bench_floor                   first complete paint: prints "painted <peak KiB>"
 //        bench_floor --click <clicks>  prints "click <median µs>"
-//        bench_floor --idle <seconds>  prints "idle <CPU ms per minute>"
-//        bench_floor --blink <seconds> the same with a 26-pixel mark shown and hidden every
-//                                      500 ms, as an exercise window blinks its hand
+//        bench_floor --idle <seconds>  prints "idle <CPU ms per minute>", a 26-pixel mark
+//                                      shown and hidden every 500 ms meanwhile, as an
+//                                      exercise window left alone blinks its hand
 #include "Watch.h"
 
 #include <QLabel>
@@ -37,10 +37,10 @@ int main(int argc, char* argv[]) {
     }
     QLabel mark("☛", &window);
     mark.setGeometry(44, 156, 26, 26);
-    mark.setVisible(mode == "--blink");
+    mark.setVisible(mode == "--idle");
     QTimer blink;
     QObject::connect(&blink, &QTimer::timeout, &mark, [&mark] { mark.setVisible(!mark.isVisible()); });
-    if (mode == "--blink") blink.start(500);
+    if (mode == "--idle") blink.start(500);
     window.show();
     if (!app.runUntil([&] { return app.paintedWhole(&window); }, 10000)) return 1;
     if (mode.empty()) {
@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     return app.measure(
-               mode == "--blink" ? "--idle" : mode, amount, [button](int) { return button; }, &label)
+               mode, amount, [button](int) { return button; }, &label)
                ? 0
                : 1;
 }
