@@ -40,6 +40,8 @@ std::string misplaced(const forms::Form& form, const std::string& table) {
                << (form.icon.empty() ? "" : " ") << form.caption;
         else if (c == nullptr)
             as << " missing";
+        else if (second.starts_with('"'))
+            as.str(name + " \"" + c->tooltip + "\"");
         else if (second.substr(0, second.find(' ')).find(',') != std::string::npos)
             as.str(place(*c));
         else

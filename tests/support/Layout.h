@@ -9,11 +9,12 @@
 namespace testing_support {
 
 // The rows of a load table ('|' between two) that the form does not match, each written as the
-// form has it ("name missing" for a control it lacks); "" when all match. Three kinds of row:
+// form has it ("name missing" for a control it lacks); "" when all match. Four kinds of row:
 // a control's place, "name left,top,width,height text" in twips (inside its frame for a keypad
 // key; for a line, its other end x2,y2 in place of the size; no text when it shows none); its looks, "name
-// points [bold ]family fore back[ picture[/ticked]]" (colours in hex); and the form's own, "formname
-// widthxheight back [fixed ][icon ]caption" (fixed: on top, with no close command).
+// points [bold ]family fore back[ picture[/ticked]]" (colours in hex); its tooltip, 'name "text"';
+// and the form's own, "formname widthxheight back [fixed ][icon ]caption" (fixed: on top, with no
+// close command).
 std::string misplaced(const forms::Form& form, const std::string& table);
 // Expects each window, opened by name in a fresh program with the chooser `chi` (and the
 // counters at 3, which it must show afresh), to match its table (misplaced()).

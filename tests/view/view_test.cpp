@@ -28,6 +28,7 @@ struct OnScreen : ::testing::Test, QObject {
     view::ViewHost host{p.forms};
     QWidget* watched = nullptr;
     QRegion painted;
+    std::map<std::string, Qt::WindowFlags> firstShown; // each window's flags when it first showed
 
     OnScreen() {
         p.forms.define("frmProva", [this] { return std::make_unique<testing_support::PracticeWindow>(p.m); });
@@ -38,6 +39,8 @@ struct OnScreen : ::testing::Test, QObject {
         auto* w = qobject_cast<QWidget*>(o);
         if (e->type() == QEvent::Paint && w != nullptr && w->window() == watched)
             painted += static_cast<QPaintEvent*>(e)->region().translated(w->mapTo(watched, QPoint()));
+        if (e->type() == QEvent::Show && w != nullptr && w->isWindow())
+            firstShown.try_emplace(w->objectName().toStdString(), w->windowFlags());
         return false;
     }
     // A control's widget, or the window itself by the form's name.
@@ -165,6 +168,15 @@ int pixels(const QImage& i, QRgb colour) {
     return int(std::count(at, at + i.width() * i.height(), 0xFF000000 | colour));
 }
 
+// How many pixels of an image pass the test, and the box they lie in.
+std::pair<int, QRect> ink(const QImage& i, const std::function<bool(const QColor&)>& test) {
+    std::pair<int, QRect> found;
+    for (int y = 0; y < i.height(); ++y)
+        for (int x = 0; x < i.width(); ++x)
+            if (test(i.pixelColor(x, y))) ++found.first, found.second |= QRect(x, y, 1, 1);
+    return found;
+}
+
 // A dark run on row y from about x0 to about x1 (a pixel either way for the pen), and no more.
 bool bar(const QImage& image, int y, int x0, int x1) {
     std::vector<int> xs;
@@ -180,12 +192,23 @@ bool bar(const QImage& image, int y, int x0, int x1) {
 // twips, 232 px) and the counters' separator drawn; on paper the bar spans five columns. Wherever the start
 // window has been moved, the about box opens centred on it, and closes, with one sound, when the start window
 // is active again. Once "Fine" has closed the exercise, a click still on its way goes nowhere.
+// What the eye catches besides: every window stays on top, with no close button, from its first showing;
+// the loudspeaker (32 x 32 px) in the middle of its button (101 x 37 px); the tooltips; the caret only in
+// the entry box that takes the keypad's digits and in the borrow cell to write (a one-digit cell is only
+// framed); the about box's lines; greyed digits grey.
 TEST_F(OnScreen, WhatTheChildSeesAndDoes) {
     auto& start = open("frmStart", DaTe, true);
     auto& add = open<exercise::FrmAdd2>("frmAdd2", DaTe, true);
     EXPECT_FALSE(widget(add, "frmAdd2")->close());
     QWidget *stampa = widget(add, "cmdStampa"), *key = widget(add, "Cmd_7");
     const QImage spento = screen(add, "cmdStampa");
+    const QRect altoparlante =
+        ink(screen(start, "Check1"), [](const QColor& c) { return c.red() < 100; }).second;
+    EXPECT_TRUE((altoparlante.center() - QPoint(50, 18)).manhattanLength() <= 2 &&
+                altoparlante.width() > 24 && altoparlante.width() <= 32 && altoparlante.height() <= 32)
+        << altoparlante.x() << "," << altoparlante.y() << " " << altoparlante.width();
+    EXPECT_TRUE(stampa->toolTip() == "Stampa lo schermo" &&
+                widget(add, "CmdEnd")->toolTip() == "Ritorna al menù");
     // "Ciao" in red, the caret in the first box in blue
     EXPECT_TRUE(pixels(screen(add, "LblRisultato"), 0xFF0000) >= 10 &&
                 pixels(screen(add, "txtFattori(0)"), 0x0000C0) >= 10);
@@ -197,14 +220,18 @@ TEST_F(OnScreen, WhatTheChildSeesAndDoes) {
     QTest::mousePress(widget(start, "cmdTe"), Qt::LeftButton);
     QTest::mouseClick(widget(add, "txtFattori(1)"), Qt::LeftButton);
     EXPECT_EQ(seen(mani, 1100), "++-+");
+    // The caret has followed the click.
+    EXPECT_TRUE(pixels(screen(add, "txtFattori(0)"), 0x0000C0) == 0 &&
+                pixels(screen(add, "txtFattori(1)"), 0x0000C0) >= 10);
     add.txtFattori[0].text = "47", add.txtFattori[1].text = "38";
     ASSERT_TRUE(p.click(add, "CmdVai"));
+    // The units' result cell, the first to write, is marked, with no caret; nor are the boxes.
+    EXPECT_TRUE(screen(add, "TxtSomma(0)") != screen(add, "TxtSomma(1)") &&
+                screen(add, "TxtSomma(1)") == screen(add, "TxtSomma(2)"));
+    for (const char* c : {"TxtSomma(0)", "txtFattori(0)", "txtFattori(1)"})
+        EXPECT_EQ(pixels(screen(add, c), 0x0000C0), 0) << c;
     auto scuri = [](const QImage& im) { // dark pixels: a greyed picture has none, a lit one its ink
-        int n = 0;
-        for (int y = 0; y < im.height(); ++y)
-            for (int x = 0; x < im.width(); ++x)
-                n += im.pixelColor(x, y).lightness() < 100;
-        return n;
+        return ink(im, [](const QColor& c) { return c.lightness() < 100; }).first;
     };
     EXPECT_TRUE(scuri(spento) == 0 && scuri(screen(add, "cmdStampa")) > 20);
     QTest::mouseClick(stampa, Qt::LeftButton);
@@ -222,11 +249,44 @@ TEST_F(OnScreen, WhatTheChildSeesAndDoes) {
     forms::Form& info = p.forms.load("frmInfo");
     EXPECT_LE(
         (widget(info, "frmInfo")->geometry().center() - finestra->geometry().center()).manhattanLength(), 2);
+    // Printed from the top left in its blue Comic Sans MS 12 (16 px), a line's height apart: two empty
+    // lines, the greeting four blanks in, three lines of credits, nothing more.
+    QFont comic("Comic Sans MS");
+    comic.setPixelSize(16);
+    const QFontMetrics riga(comic);
+    const QImage testo = screen(info);
+    auto inchiostro = [&](int k) { // the blue ink of line k
+        return ink(testo.copy(0, k * riga.height(), testo.width(), riga.height()),
+                   [](const QColor& c) { return c.blue() > c.red() + 60; });
+    };
+    std::string righe;
+    for (int k = 0; k < 7; ++k)
+        righe += inchiostro(k).first > 0 ? '+' : '-';
+    const int rientro = inchiostro(2).second.left() - riga.horizontalAdvance("    ");
+    EXPECT_TRUE(righe == "--++++-" && rientro >= 0 && rientro <= 3) << righe << " " << rientro;
     const std::size_t sounds = p.sound.played.size();
     for (QWidget* active : {widget(info, "frmInfo"), finestra})
         QApplication::setActiveWindow(active), QCoreApplication::processEvents();
     EXPECT_TRUE(!p.forms.isLoaded("frmInfo") && p.sound.played.size() == sounds + 1 &&
                 p.sound.played.back() == 107);
+
+    // 52 - 7: the caret in the borrow cell to write, in its red; solved, the greyed 2 grey, the 7 black.
+    auto& sott = open("frmSott1", DaTe);
+    sott.find("txtFattori(0)")->text = "52", sott.find("txtFattori(1)")->text = "7";
+    ASSERT_TRUE(p.click(sott, "CmdInserisci"));
+    EXPECT_TRUE(pixels(screen(sott, "TxtPrestito(1)"), 0xFF0000) >= 10 &&
+                pixels(screen(sott, "TxtPrestito(0)"), 0xFF0000) == 0);
+    ASSERT_TRUE(p.click(sott, "CmdRisolvi"));
+    const int grigi = ink(screen(sott, "TxtMinuendo(0)"), [](const QColor& c) {
+                          return c.lightness() < 200 && std::abs(c.red() - c.blue()) < 16;
+                      }).first;
+    EXPECT_TRUE(grigi >= 20 && scuri(screen(sott, "TxtMinuendo(0)")) == 0 &&
+                scuri(screen(sott, "TxtSottraendo(0)")) >= 20)
+        << grigi;
+    for (const char* w : {"frmStart", "frmAdd2", "frmInfo", "frmSott1"})
+        EXPECT_TRUE(firstShown[w].testFlag(Qt::WindowStaysOnTopHint) &&
+                    !firstShown[w].testFlag(Qt::WindowCloseButtonHint))
+            << w;
 }
 
 // The sounds built into the program by number: the sizes of their files.

@@ -36,7 +36,9 @@ Label1 60,2100,3075,255 Clicca e scrivi (max 4 cifre)|Label2 180,2820,2955,255 C
 txtFattori(1) 14.4 Comic Sans MS c0 ffffff|Label1 9.6 bold Comic Sans MS 0 ffffff|Label3 6240,2280,495,495 +|
 Label4 6240,2880,495,495 =|Line1 3240,3480,6240,3480|
 Check1 11.4 bold Comic Sans MS c000c0 ffffff check_senza_riporto/check_con_riporto ticked|
-Check2 8.4 Comic Sans MS 0 c0c0c0 check_con_aiuto/check_senza_aiuto ticked)"},
+Check2 8.4 Comic Sans MS 0 c0c0c0 check_con_aiuto/check_senza_aiuto ticked|cmdStampa "Stampa lo schermo"|
+CmdRisolvi "Mostra la soluzione"|CmdSomma "Ripete l'operazione"|CmdEnd "Ritorna al menù"|
+CmdVai "Inserisce i numeri")"},
         {"frmAdd2", DalComputer,
          "Label1 60,2100,3075,255 N° cifre primo addendo|Label2 180,2820,2955,255 N° cifre secondo "
          "addendo"},
@@ -110,8 +112,8 @@ TEST(Addizione, Transcripts) {
     // (four at most); after the finish only one hand is shown, a digit goes nowhere; after
     // "Soluzione" the next operation is the child's to work. Drawn: a choice keeps the board, an
     // option or a list opened empties it (the third list of three leaves print on); the draws
-    // within each list's digits; with "senza riporto" a pair that carries is drawn again, the top
-    // column may overflow.
+    // within each list's digits; with "senza riporto" a pair that carries is drawn again, a column
+    // of exactly 9 is kept, the top column may overflow.
     const char* copione = R"(@frmAdd2 47 38 0 | 47/38 txtFattori(0) 1 -~ Image2 --++- - -
 ? ~ | 47/38 txtFattori(0) 1 mano(0)~ Image2 --++- - -
 ? txtFattori(0) = 12345 backspace txtFattori(1) = 9 backspace backspace 5 | 123/5 txtFattori(1) 1 mano(1) Image2 --++- - 102,102
@@ -136,6 +138,7 @@ TEST(Addizione, Transcripts) {
 ? ^CmbNSA | 47/38 CmbNSA 2 mano(1)~ Image2 ----+ - 102
 @frmAdd2 47 38 0 CmdVai Check1 | / CmdVai 2 mano(0) Image1 ----+ 10-99,10-99 105,102
 @frmAdd2 85 43 0 Check1 CmdVai |= 4440 ..... ...85 ...43 .....
+@frmAdd2 4536 2413 0 Check1 CmdVai |= 3240 ..... .4536 .2413 .....
 @frmAdd2 46 34 0 Check1 CmdVai | / TxtSomma(0) 2 mano(0) Image1 +++-+ 10-99,10-99,10-99,10-99 102,105
 @frmAdd2 47 38 0 CmdVai CmbNSA |= 4440 ..... ...47 ...38 .....
 @frmAdd2 47 38 0 CmdVai CmdRisolvi | / CmdSomma 2 mano(0) Image1 ++--+ 10-99,10-99 105,105

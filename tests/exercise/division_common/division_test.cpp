@@ -91,7 +91,7 @@ TEST(DivFinestre, LoadAsDrawnForEitherChooser) {
     const std::string destra = testing_support::kKeypad +
         "cmdStampa 7620,1380,1395,495|Frame1 7320,2100,1935,2655 Tastierino numerico|CmdAiuto 720,2040,1095,495|"
         "backspace 8040,4140,1095,495|Shape1 7320,180,1935,975|Label6 7380,180,1155,435 Eseguite|lblFatte 8640,180,495,435  0|"
-        "Label7 7380,660,1035,435 Errori|lblErrori 8640,660,495,435  0|";
+        "Label7 7380,660,1035,435 Errori|lblErrori 8640,660,495,435  0|CmdAiuto \"Mostra la soluzione\"|";
     const char* const operandi[] = {"     Clicca e scrivi     (max 4 cifre)", "     Clicca e scrivi     (max 2 cifre)",
                                     "                     N° cifre dividendo", "                      N° cifre divisore"};
     const std::tuple<const char*, std::string, const char*, const char*, std::string> finestre[] = {

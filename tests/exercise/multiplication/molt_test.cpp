@@ -22,7 +22,8 @@ TEST(Molt, Layouts) {
         R"(Check2 900,1320,1575,375|mano(0) 480,2100,384,384|mano(1) 480,2820,384,384|
 txtFattori(0) 1140,2160,1035,405|txtFattori(1) 1140,2880,1035,405|CmbNPF 1380,2160,615,315|
 CmbNSF 1380,2880,615,315|CmdVai 960,3420,1395,495|Image1 1260,4260,900,855|Image4 1260,4260,900,855|
-lblUao 1020,5280,1515,615|txtFattori(1) 14.4 Comic Sans MS c0 ffffff|Label3 18 Comic Sans MS 0 ffc080|)";
+lblUao 1020,5280,1515,615|txtFattori(1) 14.4 Comic Sans MS c0 ffffff|Label3 18 Comic Sans MS 0 ffc080|
+CmdProdotto "Ripete l'operazione"|)";
     expectPlaced({
         {"frmMolt1", DaTe,
          pannello +

@@ -30,7 +30,8 @@ Label4 6120,2760,495,495 =|TxtPrestito(3) 15.6 bold Comic Sans MS ff0000 ffc080|
 TxtMinuendo(1) 21.6 bold Comic Sans MS 0 ffc080|TxtSottraendo(4) 21.6 bold Comic Sans MS 0 ffc080|
 TxtDifferenza(0) 21.6 bold Comic Sans MS 80 ffc080|Label3 21.6 bold Times New Roman 0 ffc080|
 Check1 11.4 bold Comic Sans MS c000c0 ffffff check_senza_prestito/check_con_prestito ticked|
-Check2 8.4 Comic Sans MS 0 c0c0c0 check_con_aiuto/check_senza_aiuto ticked)"},
+Check2 8.4 Comic Sans MS 0 c0c0c0 check_con_aiuto/check_senza_aiuto ticked|
+CmdInserisci "Inserisce i numeri"|CmdRipeti "Ripete l'operazione")"},
         {"frmSott1", DaTe,
          "Label1 60,2040,3015,255 Clicca e scrivi (max 5 cifre)|Label2 60,2700,3015,255 Clicca e scrivi "
          "(max "
@@ -47,8 +48,8 @@ TxtDifferenza(2) 21.6 bold Comic Sans MS c0 ffffff)"},
     // and leading zeros, printed as they stand. Drawn: a list opened stops the hand for good; a
     // subtrahend larger than the minuend, or with "senza prestito" a pair that borrows, is drawn
     // again (a generator that never gives a fitting pair cannot hold the window: the minuend's
-    // digits are raised); a subtrahend's list longer than the minuend's sets nothing up, and then
-    // nor does the keypad judge, even past its switched-off frame.
+    // digits are raised), an equal pair is kept; a subtrahend's list longer than the minuend's sets
+    // nothing up, and then nor does the keypad judge, even past its switched-off frame.
     const char* digitato = R"(@frmSott1 52 7 0 | 52/7 txtFattori(0) 1 -~ Image2 --++- - -
 @frmSott1 28 503 0 txtFattori(1) CmdInserisci CmdRisolvi 4 | 28/5034 txtFattori(1) 1 mano(1) Image2 --++- - 102
 = | 3120 ..... ..... ..... .....
@@ -71,6 +72,7 @@ CmdRisolvi 4 105 Fatto|||Image1| 1| 0|CmdRipeti
 @frmSott1 52 7 0 CmdInserisci 4 ^CmbSottraendo | / CmbSottraendo 2 mano(1) Image2 -+--+ 10-99,1-9 105,104,102
 ? ^CmbMinuendo | / CmbMinuendo 2 mano(0) Image2 ----+ - 102
 @frmSott1 47 52 0 CmdInserisci |= 4920 ..... ...10 ...10 .....
+@frmSott1 52 52 0 CmdInserisci |= 4920 ..... ...52 ...52 .....
 @frmSott1 52 7 0 Check1 CmdInserisci |= 4920 ..... ...11 ....1 .....
 @frmSott1 99999 9 0 CmdInserisci | / TxtDifferenza(0) 2 mano(0) Image1 +++-+ 10000-99999,1-9 105
 @frmSott1 7 52 0 CmdInserisci | 7/52 CmdInserisci 2 mano(0) Image2 ----+ - -
