@@ -5,18 +5,33 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
 
-// Without a display named in the environment or a "-platform" argument Qt has no
-// screen to show windows on, and aborts.
-bool displayNamed(int argc, char* argv[]) {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+// The platform named to Qt and where: the "-platform" argument, which Qt takes before
+// QT_QPA_PLATFORM, or that variable; none when neither names one.
+struct NamedPlatform {
+    const char* where = nullptr;
+    std::string name;
+};
+
+NamedPlatform namedPlatform(int argc, char* argv[]) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return {"dall'argomento -platform", argv[i + 1]};
+    if (const char* value = std::getenv("QT_QPA_PLATFORM"); value && *value)
+        return {"da QT_QPA_PLATFORM", value};
+    return {};
+}
+
+// Without a display named in the environment or a platform named Qt has no screen to
+// show windows on, and aborts.
+bool displayNamed(const NamedPlatform& platform) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
         if (const char* value = std::getenv(name); value && *value) return true;
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) return true;
-    return false;
+    return platform.where != nullptr;
 }
 
 // Qt's messages while it opens the display: held back, since a display that cannot be
@@ -28,11 +43,24 @@ struct Message {
     QString text;
 };
 std::vector<Message> heldBack;
+NamedPlatform named;
+
+// Why Qt gave up: a platform named that it has no plugin for (it says so before it gives
+// up), or else the display that the platform could not open.
+std::string failure() {
+    for (auto m = heldBack.rbegin(); m != heldBack.rend(); ++m)
+        if (m->category != nullptr && std::strcmp(m->category, "qt.qpa.plugin") == 0) {
+            if (named.where != nullptr && m->text.startsWith("Could not find the Qt platform plugin"))
+                return "impossibile caricare la piattaforma grafica \"" + named.name + "\" indicata " +
+                       named.where + ".";
+            break;
+        }
+    return "impossibile aprire lo schermo indicato da DISPLAY o WAYLAND_DISPLAY.";
+}
 
 void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
-        std::fputs("Le 4 brivatenzo: impossibile aprire lo schermo indicato da DISPLAY o WAYLAND_DISPLAY.\n",
-                   stderr);
+        std::fputs(("Le 4 brivatenzo: " + failure() + "\n").c_str(), stderr);
         std::_Exit(1);
     }
     heldBack.push_back({type, context.category, message});
@@ -41,7 +69,8 @@ void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (!displayNamed(argc, argv)) {
+    named = namedPlatform(argc, argv);
+    if (!displayNamed(named)) {
         std::fputs(
             "Le 4 brivatenzo: nessuno schermo disponibile (DISPLAY, WAYLAND_DISPLAY e QT_QPA_PLATFORM non "
             "sono impostate).\n",

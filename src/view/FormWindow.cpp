@@ -132,7 +132,8 @@ FormWindow::Mark FormWindow::markOf(const Control& c) {
     Mark m;
     m.shown = c.isShown();
     m.shape = c.kind() == ControlKind::Shape;
-    m.place = m.shape ? pxRect(c) : QRect(QPoint(px(c.left), px(c.top)), QPoint(px(c.x2), px(c.y2)));
+    const QLine line = pxLine(c);
+    m.place = m.shape ? pxRect(c) : QRect(line.p1(), line.p2());
     m.width = c.borderWidth;
     m.colour = c.foreColor;
     m.fill = c.fillColor;
@@ -201,7 +202,7 @@ void FormWindow::paintEvent(QPaintEvent* e) {
             p.setBrush(qcolor(m.fill));
             p.drawRoundedRect(QRectF(m.place).adjusted(1, 1, -1, -1), 10, 10);
         } else {
-            p.setPen(QPen(qcolor(m.colour), m.width));
+            p.setPen(QPen(qcolor(m.colour), m.width, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(m.place.topLeft(), m.place.bottomRight());
         }
     }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLine>
 #include <QRect>
 
 namespace view {
@@ -15,6 +16,19 @@ inline int px(int twips) {
 
 inline QRect pxRect(const forms::Control& c) {
     return QRect(px(c.left), px(c.top), px(c.width), px(c.height));
+}
+
+// A line's two ends in pixels, for a pen with flat ends: drawn to one pixel past its right (or
+// lower) end, it covers the pixels from one end point to the other, both included, as a shape
+// covers its box's. Its width lies across it, half on either side.
+inline QLine pxLine(const forms::Control& c) {
+    QPoint a(px(c.left), px(c.top)), b(px(c.x2), px(c.y2));
+    if (a.x() != b.x()) {
+        (a.x() < b.x() ? b : a).rx() += 1;
+    } else {
+        (a.y() < b.y() ? b : a).ry() += 1;
+    }
+    return {a, b};
 }
 
 inline QColor qcolor(forms::Rgb rgb) {

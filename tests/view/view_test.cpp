@@ -289,6 +289,45 @@ TEST_F(OnScreen, WhatTheChildSeesAndDoes) {
             << w;
 }
 
+// The counters' separator starts where the rounded box around it starts and ends at its right
+// edge, on screen as at one and a half times its size: the first and the last dark pixel across
+// the box on the separator's row (its run unbroken, and at 1.5 darker where it meets the box's
+// half-covered right column) and on a row below it.
+TEST_F(OnScreen, TheCountersSeparatorEndsAtItsBox) {
+    const std::pair<const char*, const char*> windows[] = {
+        {"frmAdd2", "476-604= 476-604 714-907= 714-906"},
+        {"frmAdd3", "476-604= 476-604 714-907= 714-906"},
+        {"frmSott1", "476-604= 476-604 714-907= 714-906"},
+        {"frmMolt1", "476-604= 476-604 714-907= 714-906"},
+        {"frmMolt2", "476-604= 476-604 714-907= 714-906"},
+        {"frmDivCompatta", "488-616= 488-616 732-925= 732-924"},
+        {"frmDivEstesa", "488-616= 488-616 732-925= 732-924"}};
+    for (const auto& [window, expected] : windows) {
+        forms::Form& f = open(window, DaTe);
+        QWidget* w = widget(f, window);
+        const forms::Control& box = *f.find("Shape1");
+        std::string seen;
+        for (const double scale : {1.0, 1.5}) {
+            QImage image(w->size() * scale, QImage::Format_RGB32);
+            image.setDevicePixelRatio(scale);
+            w->render(&image);
+            const auto at = [&](int twips) { return int(twips / 15 * scale); };
+            const auto ends = [&](int y) {
+                std::vector<int> xs;
+                for (int x = at(box.left) - 8; x <= at(box.left + box.width) + 8; ++x)
+                    if (image.pixelColor(x, y).lightness() < 80) xs.push_back(x);
+                return xs.empty() ? std::string("none")
+                                  : std::to_string(xs.front()) + "-" + std::to_string(xs.back()) +
+                                        (int(xs.size()) == xs.back() - xs.front() + 1 ? "=" : "");
+            };
+            const int y = int((box.top + 480) / 15 * scale - scale / 2); // on the separator's pen
+            seen += (seen.empty() ? "" : " ") + ends(y) + " " + ends(y + at(150));
+        }
+        EXPECT_EQ(seen, expected) << window;
+        p.event([&] { f.unload(); });
+    }
+}
+
 // The sounds built into the program by number: the sizes of their files.
 TEST(BuiltIn, SoundsByNumber) {
     platform::QtResources resources;

@@ -38,8 +38,8 @@ std::optional<SoluzioneEstesa> risolviDivisioneEstesa(int dividendo, int divisor
 // The marks of the written subtraction d - p, by place value (units first): a digit that
 // borrows shows itself plus 10, a digit that lends itself less 1 (a 0 that lends and
 // borrows shows 9), an untouched digit nothing. A one-digit product is subtracted in the
-// head and marks nothing. The tens mark of a three-digit product in the first step keeps
-// its sign place, a leading blank.
+// head and marks nothing. The tens mark of a three-digit product keeps its sign place, a
+// leading blank, in the first step and where the tens borrow for a two-digit remainder.
 std::array<std::string, 3> segniPrestito(int d, int p, bool primoPasso);
 
 } // namespace exercise

@@ -26,14 +26,22 @@ std::string run(const std::vector<std::pair<const char*, const char*>>& set, con
            p.readAllStandardError().toStdString();
 }
 
-// With no display: one line of its own and status 1, instead of Qt's abort. On one, with neither
-// sound server nor printer, the start window, "dal computer", "Info", an exercise, an operation
-// drawn and "Stampa" pressed, back, and "Esci" ending it with status 0.
+// With no display, or no plugin for the platform named: one line of its own and status 1,
+// instead of Qt's abort. On one, with neither sound server nor printer, the start window, "dal
+// computer", "Info", an exercise, an operation drawn and "Stampa" pressed, back, and "Esci"
+// ending it with status 0.
 TEST(Program, EndsWellWithoutServicesAndSaysWhenThereIsNoDisplay) {
     EXPECT_EQ(run({}), "1 Le 4 brivatenzo: nessuno schermo disponibile (DISPLAY, WAYLAND_DISPLAY e "
                        "QT_QPA_PLATFORM non sono impostate).\n");
     EXPECT_EQ(run({{"DISPLAY", ":4242"}}),
               "1 Le 4 brivatenzo: impossibile aprire lo schermo indicato da DISPLAY o WAYLAND_DISPLAY.\n");
+    // A platform Qt has no plugin for is blamed on whatever named it, even with a display at hand.
+    EXPECT_EQ(run({{"QT_QPA_PLATFORM", "bogus"}, {"DISPLAY", ":4242"}}),
+              "1 Le 4 brivatenzo: impossibile caricare la piattaforma grafica \"bogus\" indicata da "
+              "QT_QPA_PLATFORM.\n");
+    EXPECT_EQ(run({{"QT_QPA_PLATFORM", "offscreen"}}, {"-platform", "bogus"}),
+              "1 Le 4 brivatenzo: impossibile caricare la piattaforma grafica \"bogus\" indicata "
+              "dall'argomento -platform.\n");
     EXPECT_EQ(run({{"QT_QPA_PLATFORM", "offscreen"},
                    {"QT_PLUGIN_PATH", DRIVER_PLUGIN_PATH},
                    {"PULSE_SERVER", "unix:/nonexistent/pulse"},

@@ -236,7 +236,18 @@ TEST(DivEsempi, HintsWordForWordAndSoluzioneAtEveryPoint) {
         // The last step borrows: its marks stand in the last mark row.
         {1, 9080, 9, 0, "^vvv 1008 9.../00.. .0../08.. .0../80.. 72../8...", "3:710.. eeee",
          " 1800-2280 2280-2760 2760-3240 2760-3720"},
-        {1, 2000, 22, 1, "^^^v 90.. 198./..20 ...0/.20. ..../.... ..../....", "0:1 910. ggge", " 1800-3240 2760-3720 - -"}};
+        {1, 2000, 22, 1, "^^^v 90.. 198./..20 ...0/.20. ..../.... ..../....", "0:1 910. ggge", " 1800-3240 2760-3720 - -"},
+        // So does a later step's tens borrow, written by the child as on the finished board; a tens
+        // digit that only lends to the units shows a plain digit, a tens 0 that lends on for a
+        // one-digit remainder a plain 9.
+        {1, 3751, 49, 1, "^^^v 76.. 343./.321 .294/.27. ..../.... ..../....", "1:.2 1111 eeee", " 1800-3240 2280-3720 - -",
+          "1:.2 1111 eeeeegggeeeeeeee", {"Clicca sulla terza cifra.", " 375: 49= 7|Scrivi  7", " 7x9= 63|Scrivi 3 (e riporta  6)",
+          " 7x4+ 6 (che riportavo) = 34|Scrivi 4", " 7x4+ 6 (che riportavo) = 34|...e 3", " 5-3= 2|Scrivi  2",
+          " 7-4= 3|Scrivi  3", T + "Scrivi  1", " 321: 49= 6|Scrivi  6", " 6x9= 54|Scrivi 4 (e riporta  5)",
+          " 6x4+ 5 (che riportavo) = 29|Scrivi 9", " 6x4+ 5 (che riportavo) = 29|...e 2", " 11-4= 7|Scrivi  7",
+          " 11-9= 2|Scrivi  2"}},
+        {1, 1000, 21, 0, "^^^v 47.. .84./.160 .147/.13. ..../.... ..../....", "0:0910. 1:..510 ggge", " 1800-3240 2280-3720 - -"},
+        {1, 4200, 22, 1, "^^vv 190. 22../200. 198./.20. ..0./20.. ..../....", "1:1910. eeee", " 1800-2760 1800-3240 2760-3720 -"}};
     // clang-format on
     for (const Esempio& e : esempi) {
         const AMano a = aMano(e.dividendo, e.divisore);
@@ -337,13 +348,21 @@ TEST(DivScelta, RefusesWhatCannotBeDividedAndSetsUpTheRest) {
         }
 }
 
+// Every cell's text, each one closed by a '|'.
+std::string testi(const forms::Form& f) {
+    std::string s;
+    for (const forms::Control* c : f.controls())
+        if (c->kind() == forms::ControlKind::Cell) s += c->text + "|";
+    return s;
+}
+
 // Both windows of a kind, plain and guided, worked through dividends da..a - 1 with every divisor
 // they accept by a child who never errs but, on some pairs, first clicks every wrong dividend cell and
 // types a wrong digit before each right one; half of those pairs in the plain window follow
 // "Ripeti", and only the plain window counts what is not repeated. Before each digit the cell asked
 // is an empty one, after a 104 and a smile; guided, the hint's sum holds and it asks for that digit.
 // The end: "Bravissimo", 101, then nothing answers; the extended window's bars under each partial
-// dividend and, guided, its marks.
+// dividend; guided, its finished board as "Soluzione" shows it, marks and all.
 template <class W> void spazza(const char* nome, int da, int a) {
     Finestra finestre[2]{{nome, DaTe}, {nome, DaTe}};
     finestre[0].f.Check2.checked = false; // plain; the other guided
@@ -395,6 +414,11 @@ template <class W> void spazza(const char* nome, int da, int a) {
                                     l.x2 == 1800 + 480 * fine && l.y2 == 2760 + 840 * int(k - 1))
                             << dividendo << ":" << divisore << " " << k;
                     }
+                if (kEstesa<W> && g == 1) {
+                    const std::string scritta = testi(f);
+                    f.CmdAiuto_Click();
+                    ASSERT_EQ(testi(f), scritta) << dividendo << ":" << divisore;
+                }
             }
         }
     }
