@@ -271,6 +271,9 @@ TEST(Paper, TheTwoDigitMultiplicationPrintsRowOnesCarriesAsText) {
     read.start("pdffonts", {printer.outputFileName()});
     read.waitForFinished(30000);
     EXPECT_TRUE(read.readAllStandardOutput().contains("ComicNeue-Bold"));
+    read.start("pdfinfo", {printer.outputFileName()});
+    read.waitForFinished(30000);
+    EXPECT_TRUE(read.readAllStandardOutput().contains("Title:           Moltiplicazione complessa\n"));
 }
 
 // The sounds built into the program by number: the sizes of their files.
