@@ -299,21 +299,26 @@ bool TextView::showsFocus() const {
     return control_.kind() != ControlKind::Label;
 }
 
+// A see-through label uncovered along its edge (a blinking neighbour) often has nothing
+// to draw there.
+bool TextView::drawsNothing(const QRect& exposed) {
+    prepareIfChanged();
+    const bool marks = control_.kind() == ControlKind::TextBox ||
+                       (look().focused && (control_.kind() == ControlKind::Cell || control_.caret));
+    return look().transparent && !marks && !exposed.contains(rect()) &&
+           !text_.reaches(textPlace(), flags_, exposed);
+}
+
 void TextView::paintEvent(QPaintEvent* e) {
+    if (drawsNothing(e->rect())) return;
     QPainter p(this);
     paint(p, e->rect());
 }
 
 void TextView::paint(QPainter& p, const QRect& exposed) {
-    prepareIfChanged();
+    if (drawsNothing(exposed)) return;
     const bool entry = control_.kind() == ControlKind::TextBox;
     const bool cell = control_.kind() == ControlKind::Cell;
-    // A see-through label uncovered along its edge (a blinking neighbour) often has
-    // nothing to draw there.
-    const bool marks = entry || (look().focused && (cell || control_.caret));
-    if (look().transparent && !marks && !exposed.contains(rect()) &&
-        !text_.reaches(textPlace(), flags_, exposed))
-        return;
     p.setRenderHint(QPainter::Antialiasing);
     const QRect r = rect();
     const QColor fore = qcolor(look().foreColor);

@@ -141,6 +141,7 @@ class TextView : public QWidget, public ControlView {
 
   private:
     QRect textPlace() const;
+    bool drawsNothing(const QRect& exposed);
 
     TextBlock text_;
     int flags_ = 0;
