@@ -274,8 +274,9 @@ void FinestraEsercizio::cmdStampa_Click() {
             if (Control* copia = layout.find(cella.name())) copia->text = cella.text;
         }
     }
-    // With no printer nothing is printed, and the window simply goes on.
-    m_.services.printer.print(layout);
+    // With no printer nothing is printed, and the window simply goes on. The job bears the
+    // window's name, so that pages can be told apart in the printer's queue.
+    m_.services.printer.print(layout, caption);
 }
 
 void FinestraEsercizio::Check2_Click() {

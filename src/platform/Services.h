@@ -28,12 +28,13 @@ class Resources {
     virtual Bytes sound(int n) const = 0;
 };
 
-// Prints the image of a window's client area as one page on the default printer.
+// Prints a window's client area as one page on the default printer.
 class Printer {
   public:
     virtual ~Printer() = default;
-    // False when nothing was printed (no printer, or printing failed).
-    virtual bool print(forms::Form& layout) = 0;
+    // `job` names the page in the printer's queue. False when nothing was printed (no
+    // printer, or printing failed).
+    virtual bool print(forms::Form& layout, const std::string& job) = 0;
 };
 
 // Whole random numbers. One generator for the whole run.

@@ -8,6 +8,7 @@
 #include <QGlyphRun>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionComboBox>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -217,9 +218,13 @@ void PictureButton::prepare() {
     image_ = hasPicture_ ? pictures::image(pic, iconPlace_.size(), !look().enabled) : QImage();
 }
 
-void PictureButton::paintEvent(QPaintEvent*) {
-    prepareIfChanged();
+void PictureButton::paintEvent(QPaintEvent* e) {
     QPainter p(this);
+    paint(p, e->rect());
+}
+
+void PictureButton::paint(QPainter& p, const QRect&) {
+    prepareIfChanged();
     const QColor back = qcolor(look().backColor);
     if (onFace_) {
         // An icon on a button face (the loudspeaker): the face in the button's colour,
@@ -294,17 +299,26 @@ bool TextView::showsFocus() const {
     return control_.kind() != ControlKind::Label;
 }
 
-void TextView::paintEvent(QPaintEvent* e) {
+// A see-through label uncovered along its edge (a blinking neighbour) often has nothing
+// to draw there.
+bool TextView::drawsNothing(const QRect& exposed) {
     prepareIfChanged();
+    const bool marks = control_.kind() == ControlKind::TextBox ||
+                       (look().focused && (control_.kind() == ControlKind::Cell || control_.caret));
+    return look().transparent && !marks && !exposed.contains(rect()) &&
+           !text_.reaches(textPlace(), flags_, exposed);
+}
+
+void TextView::paintEvent(QPaintEvent* e) {
+    if (drawsNothing(e->rect())) return;
+    QPainter p(this);
+    paint(p, e->rect());
+}
+
+void TextView::paint(QPainter& p, const QRect& exposed) {
+    if (drawsNothing(exposed)) return;
     const bool entry = control_.kind() == ControlKind::TextBox;
     const bool cell = control_.kind() == ControlKind::Cell;
-    // A see-through label uncovered along its edge (a blinking neighbour) often has
-    // nothing to draw there.
-    const bool marks = entry || (look().focused && (cell || control_.caret));
-    if (look().transparent && !marks && !e->rect().contains(rect()) &&
-        !text_.reaches(textPlace(), flags_, e->rect()))
-        return;
-    QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRect r = rect();
     const QColor fore = qcolor(look().foreColor);
@@ -324,7 +338,7 @@ void TextView::paintEvent(QPaintEvent* e) {
     }
     p.setPen(look().enabled ? fore : QColor(150, 150, 150));
     const QRect textRect = textPlace();
-    text_.draw(p, textRect, flags_, e->rect());
+    text_.draw(p, textRect, flags_, exposed);
     if ((entry || control_.caret) && look().focused && look().enabled) { // caret after the last digit
         // A centred cell's text ends half its width right of the centre.
         const int right = entry ? textRect.right() : textRect.center().x() + textWidth_ / 2;
@@ -351,10 +365,14 @@ void PictureView::prepare() {
     image_ = pictures::image(look().picture, look().place.size());
 }
 
-void PictureView::paintEvent(QPaintEvent*) {
+void PictureView::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    paint(p, e->rect());
+}
+
+void PictureView::paint(QPainter& p, const QRect&) {
     if (!look().visible) return;
     prepareIfChanged();
-    QPainter p(this);
     p.drawImage(0, 0, image_);
 }
 
@@ -374,9 +392,13 @@ void FrameView::prepare() {
     caption_.set(caption, font, captionWidth_);
 }
 
-void FrameView::paintEvent(QPaintEvent*) {
-    prepareIfChanged();
+void FrameView::paintEvent(QPaintEvent* e) {
     QPainter p(this);
+    paint(p, e->rect());
+}
+
+void FrameView::paint(QPainter& p, const QRect&) {
+    prepareIfChanged();
     p.fillRect(rect(), qcolor(look().backColor));
     const int mid = lineHeight_ / 2;
     p.setPen(QColor(128, 128, 128));
@@ -415,6 +437,20 @@ void ListView::refresh() {
         const QSignalBlocker block(this);
         setCurrentIndex(control_.listIndex);
     }
+}
+
+void ListView::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    paint(p, e->rect());
+}
+
+// What QComboBox draws, on any painter.
+void ListView::paint(QPainter& p, const QRect&) {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    p.setPen(palette().color(QPalette::Text));
+    style()->drawComplexControl(QStyle::CC_ComboBox, &option, &p, this);
+    style()->drawControl(QStyle::CE_ComboBoxLabel, &option, &p, this);
 }
 
 void ListView::prepare() {

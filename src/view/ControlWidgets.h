@@ -76,6 +76,9 @@ class ControlView {
     // Brings the widget up to date with the control's state; repaints it only if that changed.
     virtual void refresh();
     virtual QWidget* widget() = 0;
+    // Draws the widget as it looks now on any painter (its own, or a page's), in its own
+    // coordinates; `exposed` is the part that needs it.
+    virtual void paint(QPainter& p, const QRect& exposed) = 0;
 
   protected:
     // Runs one of the control's handlers (copied first: the handler may unload the form).
@@ -106,10 +109,11 @@ class PictureButton : public QAbstractButton, public ControlView {
   public:
     PictureButton(FormWindow& window, forms::Control& control, QWidget* parent);
     QWidget* widget() override { return this; }
+    void paint(QPainter& p, const QRect& exposed) override;
 
   protected:
     void prepare() override;
-    void paintEvent(QPaintEvent*) override;
+    void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
 
@@ -127,6 +131,7 @@ class TextView : public QWidget, public ControlView {
   public:
     TextView(FormWindow& window, forms::Control& control, QWidget* parent);
     QWidget* widget() override { return this; }
+    void paint(QPainter& p, const QRect& exposed) override;
 
   protected:
     void prepare() override;
@@ -136,6 +141,7 @@ class TextView : public QWidget, public ControlView {
 
   private:
     QRect textPlace() const;
+    bool drawsNothing(const QRect& exposed);
 
     TextBlock text_;
     int flags_ = 0;
@@ -148,13 +154,14 @@ class PictureView : public QWidget, public ControlView {
   public:
     PictureView(FormWindow& window, forms::Control& control, QWidget* parent);
     QWidget* widget() override { return this; }
+    void paint(QPainter& p, const QRect& exposed) override;
 
   protected:
     void prepare() override;
     // Pictures come and go (the blinking hand, the faces): showing or hiding a widget
     // costs Qt several times the repaint of its place.
     bool hidesByPainting() const override { return true; }
-    void paintEvent(QPaintEvent*) override;
+    void paintEvent(QPaintEvent* e) override;
 
   private:
     QImage image_;
@@ -165,10 +172,11 @@ class FrameView : public QWidget, public ControlView {
   public:
     FrameView(FormWindow& window, forms::Control& control, QWidget* parent);
     QWidget* widget() override { return this; }
+    void paint(QPainter& p, const QRect& exposed) override;
 
   protected:
     void prepare() override;
-    void paintEvent(QPaintEvent*) override;
+    void paintEvent(QPaintEvent* e) override;
 
   private:
     TextBlock caption_;
@@ -183,10 +191,12 @@ class ListView : public QComboBox, public ControlView {
     ListView(FormWindow& window, forms::Control& control, QWidget* parent);
     void refresh() override;
     QWidget* widget() override { return this; }
+    void paint(QPainter& p, const QRect& exposed) override;
     void showPopup() override;
 
   protected:
     void prepare() override;
+    void paintEvent(QPaintEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 };

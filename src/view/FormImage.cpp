@@ -1,15 +1,22 @@
 #include "view/FormImage.h"
 
 #include "view/FormWindow.h"
+#include "view/Units.h"
+
+#include <QPainter>
 
 namespace view {
 
-QImage renderForm(forms::Form& form) {
+void paintForm(forms::Form& form, QPainter& painter) {
     FormWindow window(form, nullptr);
-    window.ensurePolished();
-    QImage image(window.size(), QImage::Format_RGB32);
+    window.paint(painter);
+}
+
+QImage renderForm(forms::Form& form) {
+    QImage image(px(form.width), px(form.height), QImage::Format_RGB32);
     image.fill(Qt::white);
-    window.render(&image);
+    QPainter painter(&image);
+    paintForm(form, painter);
     return image;
 }
 

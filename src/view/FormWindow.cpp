@@ -190,13 +190,42 @@ void FormWindow::present(QWidget* owner) {
 }
 
 void FormWindow::paintEvent(QPaintEvent* e) {
-    if (!backdropPrepared_) prepareBackdrop();
     QPainter p(this);
-    p.fillRect(e->rect(), qcolor(backdrop_.colour));
+    paintBackdrop(p, e->rect());
+}
+
+// The controls' widgets in their stacking order, each over its frame: what the screen shows.
+static void paintChildren(QPainter& p, const QWidget& parent) {
+    for (QObject* child : parent.children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        auto* view = dynamic_cast<ControlView*>(w);
+        if (view == nullptr || w->isHidden() || w->isWindow()) continue;
+        p.save();
+        p.translate(w->pos());
+        p.setClipRect(w->rect(), Qt::IntersectClip);
+        p.setFont(w->font());
+        p.setPen(w->palette().color(w->foregroundRole()));
+        view->paint(p, w->rect());
+        paintChildren(p, *w);
+        p.restore();
+    }
+}
+
+void FormWindow::paint(QPainter& p) {
+    ensurePolished();
+    p.save();
+    paintBackdrop(p, rect());
+    p.restore();
+    paintChildren(p, *this);
+}
+
+void FormWindow::paintBackdrop(QPainter& p, const QRect& exposed) {
+    if (!backdropPrepared_) prepareBackdrop();
+    p.fillRect(exposed, qcolor(backdrop_.colour));
     if (!picture_.isNull()) p.drawImage(0, 0, picture_);
     p.setRenderHint(QPainter::Antialiasing);
     for (const auto& [control, m] : marks_) {
-        if (!m.shown || !m.bounds().intersects(e->rect())) continue; // stroking costs even when clipped
+        if (!m.shown || !m.bounds().intersects(exposed)) continue; // stroking costs even when clipped
         if (m.shape) {
             p.setPen(QPen(Qt::black, m.width));
             p.setBrush(qcolor(m.fill));

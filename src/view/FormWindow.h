@@ -38,6 +38,9 @@ class FormWindow : public QWidget {
     void present(QWidget* owner);
 
     QWidget* widgetOf(const forms::Control& control) const;
+    // Draws the whole client area, controls and all, on any painter, in screen pixels: the
+    // image of the window, or a page.
+    void paint(QPainter& p);
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -72,6 +75,8 @@ class FormWindow : public QWidget {
     void refreshBackdrop();
     void prepareBackdrop();
     void refreshMarks();
+    // The window's own background with its lines, shapes and printed lines.
+    void paintBackdrop(QPainter& p, const QRect& exposed);
 
     forms::Form& form_;
     forms::FormRegistry* registry_;

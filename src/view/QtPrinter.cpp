@@ -1,6 +1,7 @@
 #include "view/QtPrinter.h"
 
 #include "view/FormImage.h"
+#include "view/Units.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -8,22 +9,24 @@
 
 namespace view {
 
-bool QtPrinter::print(forms::Form& layout) {
+bool QtPrinter::print(forms::Form& layout, const std::string& job) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return false;
-    // Rendered at screen resolution and scaled onto the page: rendering at printer
-    // resolution would make pages of many megabytes.
-    const QImage image = renderForm(layout);
-    QPrinter printer(info, QPrinter::ScreenResolution);
-    printer.setDocName(QString::fromStdString(layout.caption.empty() ? layout.name() : layout.caption));
+    QPrinter printer(info, QPrinter::HighResolution);
+    return print(printer, layout, job);
+}
+
+bool QtPrinter::print(QPrinter& printer, forms::Form& layout, const std::string& job) {
+    printer.setDocName(QString::fromStdString(job));
     QPainter painter;
     if (!painter.begin(&printer)) return false;
+    // At its size on screen (96 pixels an inch); shrunk to fit a page that is too small.
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    const double toPrinter = printer.resolution() / 96.0;
-    double scale = toPrinter;
-    if (image.width() * scale > page.width()) scale = page.width() / image.width();
-    if (image.height() * scale > page.height()) scale = std::min(scale, page.height() / image.height());
-    painter.drawImage(QRectF(0, 0, image.width() * scale, image.height() * scale), image);
+    const double width = px(layout.width), height = px(layout.height);
+    const double scale =
+        std::min({printer.resolution() / 96.0, page.width() / width, page.height() / height});
+    painter.scale(scale, scale);
+    paintForm(layout, painter);
     return painter.end();
 }
 

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <cctype>
@@ -73,17 +74,46 @@ constexpr int kNone = 0;
 const std::map<int, int> kHeardMs = {{101, 2510}, {102, 65},   {103, 535}, {104, 445},
                                      {105, 1015}, {106, 1060}, {107, 10},  {kNone, 0}};
 
-// Dark pixels on the page that `print` sends to the default printer, read back at 96 dpi.
-int ink(const std::function<void()>& print) {
-    const auto pdfs = [] { return QDir(QDir::homePath() + "/PDF").entryList({"*.pdf"}, QDir::Files); };
-    const QStringList before = pdfs();
+// What a command prints on its standard output.
+QString output(const QString& command, const QStringList& args) {
+    QProcess p;
+    p.start(command, args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The ids of every job the print server knows, done or not ("PDF-14": 14).
+QStringList jobIds() {
+    QStringList ids;
+    for (const QString& line : output("lpstat", {"-W", "all", "-o"}).split('\n', Qt::SkipEmptyParts))
+        ids.append(line.section(' ', 0, 0).section('-', -1));
+    return ids;
+}
+
+// The page that `print` sends to the default printer, titled `job`, found among the PDF printer's files
+// by its job's id (cups-pdf names a file "title-job_14.pdf"), whatever else is printed meanwhile: its dark
+// pixels read back at 96 dpi, and the fonts it holds (empty if none, or no page).
+std::pair<int, QString> printed(const std::string& job, const std::function<void()>& print) {
+    const QStringList before = jobIds();
     print();
+    QStringList ours;
+    for (const QString& id : jobIds())
+        if (!before.contains(id)) ours.append(id);
+    const QDir folder(QDir::homePath() + "/PDF");
+    // cups-pdf writes the title in brackets.
+    const QRegularExpression title("^Title: *\\(?" + QRegularExpression::escape(QString::fromStdString(job)) +
+                                       "\\)?$",
+                                   QRegularExpression::MultilineOption);
     QString pdf;
     QElapsedTimer t;
     for (t.start(); pdf.isEmpty() && t.elapsed() < 30000; QTest::qWait(100))
-        for (const QString& name : pdfs())
-            if (!before.contains(name)) pdf = QDir::homePath() + "/PDF/" + name;
-    EXPECT_FALSE(pdf.isEmpty()) << "nothing was printed (scripts/services.sh sets up a PDF printer)";
+        for (const QString& name : folder.entryList({"*.pdf"}, QDir::Files))
+            for (const QString& id : ours)
+                if (name.contains(QRegularExpression("job_" + id + "\\D")) &&
+                    output("pdfinfo", {folder.filePath(name)}).contains(title))
+                    pdf = folder.filePath(name);
+    EXPECT_FALSE(pdf.isEmpty()) << "no page titled " << job << " (scripts/services.sh sets up a PDF printer)";
+    if (pdf.isEmpty()) return {0, {}};
     QTest::qWait(500); // let the writer finish
     QProcess read;
     read.start("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf});
@@ -93,7 +123,7 @@ int ink(const std::function<void()>& print) {
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x)
             dark += qGray(page.pixel(x, y)) < 128;
-    return dark;
+    return {dark, output("pdffonts", {pdf}).section('\n', 2)};
 }
 
 // Drives the program through its widgets, recording the null sink's monitor all along (unsigned
@@ -140,8 +170,10 @@ class Child {
         ASSERT_TRUE(widget(window) && !widget("frmStart"));
         auto& w = dynamic_cast<exercise::FinestraEsercizio&>(program_.windows().load(window));
         // The empty layout's signs, printed while the window's sound plays.
-        const int empty =
-            ink([&] { EXPECT_TRUE(view::QtPrinter().print(program_.windows().load(window + "_bis"))); });
+        const auto [empty, fonts] = printed(w.caption, [&] {
+            EXPECT_TRUE(view::QtPrinter().print(program_.windows().load(window + "_bis"), w.caption));
+        });
+        EXPECT_FALSE(fonts.isEmpty()) << "the signs are text";
         click(window, "Check2", 102);
         click(window, w.Inserisci.name(), 105);
         bool erred = false;
@@ -160,7 +192,8 @@ class Child {
         const auto digits = std::ranges::count_if(w.controls(), [](const forms::Control* c) {
             return c->kind() == forms::ControlKind::Cell && c->text.size() == 1 && std::isdigit(c->text[0]);
         });
-        EXPECT_GT(ink([&] { click(window, "cmdStampa", kNone); }), empty + digits * 8) << digits << " digits";
+        EXPECT_GT(printed(w.caption, [&] { click(window, "cmdStampa", kNone); }).first, empty + digits * 8)
+            << digits << " digits";
         click(window, w.Inserisci.name(), 105);
         click(window, w.Soluzione.name(), 105);
         EXPECT_EQ(w.LblRisultato.text, "Fatto");

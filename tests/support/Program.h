@@ -26,15 +26,17 @@ struct FakeSound : platform::SoundPlayer {
     std::vector<int> played;
 };
 
-// Keeps the texts of every control of each layout it was asked to print.
+// Keeps the texts of every control of each layout it was asked to print, and the job's name.
 struct FakePrinter : platform::Printer {
-    bool print(forms::Form& layout) override {
+    bool print(forms::Form& layout, const std::string& job) override {
         std::map<std::string, std::string>& page = pages.emplace_back();
         for (const forms::Control* c : layout.controls())
             page[c->name()] = c->text;
+        jobs.push_back(job);
         return true;
     }
     std::vector<std::map<std::string, std::string>> pages;
+    std::vector<std::string> jobs;
 };
 
 // Hands out the numbers it was given, then the lower bound.

@@ -3,18 +3,23 @@
 #include "exercise/addition/FrmAdd2.h"
 #include "exercise/addition/FrmAdd2Bis.h"
 #include "platform/qt/QtResources.h"
+#include "support/Esercizio.h"
 #include "support/PracticeWindow.h"
 #include "support/Program.h"
 #include "view/ControlWidgets.h"
 #include "view/FormImage.h"
 #include "view/FormWindow.h"
+#include "view/QtPrinter.h"
 #include "view/Units.h"
 #include "view/ViewHost.h"
 
 #include <QComboBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPrinter>
+#include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -326,6 +331,48 @@ TEST_F(OnScreen, TheCountersSeparatorEndsAtItsBox) {
         EXPECT_EQ(seen, expected) << window;
         p.event([&] { f.unload(); });
     }
+}
+
+// 987 x 65 typed, solved and printed, as on the default printer, into a PDF read back at 96 dots an inch:
+// from the printable area's top left at its size on screen, the bars span the layout's five columns (x 2880
+// to 5880 twips, y 2280 and 4080); the digits are text; and over the first factor lie row 1's carries in red,
+// 4 over the 9 and 3 over the 8, as on paper, not row 2's empty cells over them.
+TEST(Paper, TheTwoDigitMultiplicationPrintsRowOnesCarriesAsText) {
+    testing_support::Program p;
+    p.m.ChiSceglie = DaTe;
+    auto& w = p.forms.get<exercise::FinestraEsercizio>("frmMolt2");
+    ASSERT_TRUE(
+        testing_support::premi(p, w, "txtFattori(0) =987 txtFattori(1) =65 CmdVai CmdRisolvi cmdStampa"));
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("page.pdf"));
+    ASSERT_TRUE(view::QtPrinter::print(printer, p.forms.load("frmMolt2_bis"), w.caption));
+    const QPoint at = (printer.pageRect(QPrinter::Inch).topLeft() * 96).toPoint();
+    QProcess read;
+    read.start("pdftoppm", {"-r", "96", "-png", "-singlefile", printer.outputFileName()});
+    ASSERT_TRUE(read.waitForFinished(30000)) << "pdftoppm (poppler-utils)";
+    const QImage page = QImage::fromData(read.readAllStandardOutput());
+    std::string red;
+    for (int i = 3; i >= 0; --i) {
+        const QRect cell =
+            QRect(view::px(5280 - 600 * i), view::px(480), view::px(615), view::px(435)).translated(at);
+        int n = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                n += qRed(page.pixel(x, y)) > 180 && qGreen(page.pixel(x, y)) < 100 &&
+                     qBlue(page.pixel(x, y)) < 100;
+        red += n > 10 ? '+' : '-';
+    }
+    EXPECT_EQ(red, "-++-");
+    for (int y : {2280, 4080})
+        EXPECT_TRUE(bar(page, at.y() + view::px(y), at.x() + view::px(2880), at.x() + view::px(5880))) << y;
+    read.start("pdffonts", {printer.outputFileName()});
+    read.waitForFinished(30000);
+    EXPECT_TRUE(read.readAllStandardOutput().contains("ComicNeue-Bold"));
+    read.start("pdfinfo", {printer.outputFileName()});
+    read.waitForFinished(30000);
+    EXPECT_TRUE(read.readAllStandardOutput().contains("Title:           Moltiplicazione complessa\n"));
 }
 
 // The sounds built into the program by number: the sizes of their files.

@@ -99,6 +99,11 @@ std::vector<const forms::ControlArray*> FrmMolt2::righeDaStampare() const {
             &TxtProdotto1, &TxtProdotto2, &TxtProdotto3};
 }
 
-FrmMolt2Bis::FrmMolt2Bis() : FoglioStampa("frmMolt2_bis"), LavagnaMolt2(*this, {-240, -480, 0xFFFFFF}) {}
+FrmMolt2Bis::FrmMolt2Bis() : FoglioStampa("frmMolt2_bis"), LavagnaMolt2(*this, {-240, -480, 0xFFFFFF}) {
+    // Row 2's carries lie over row 1's but are never filled here: the sheet shows row 1's
+    // through their empty cells.
+    for (int i = 0; i < TxtRiporto2.size(); ++i)
+        TxtRiporto2[i].seeThrough();
+}
 
 } // namespace exercise

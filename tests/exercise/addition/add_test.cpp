@@ -183,6 +183,25 @@ void spazza(const char* finestra, std::size_t addendi, long sotto) {
     }
 }
 
+// Every exercise window sends its page to the printer under its own caption, so that pages can be told
+// apart in the printer's queue (the layouts keep theirs).
+TEST(Stampa, EachWindowNamesItsJobAfterItsCaption) {
+    const std::pair<const char*, const char*> windows[] = {{"frmAdd2", "Addizione con 2 addendi"},
+                                                           {"frmAdd3", "Addizione con 3 addendi"},
+                                                           {"frmSott1", "Sottrazione"},
+                                                           {"frmMolt1", "Moltiplicazione semplice"},
+                                                           {"frmMolt2", "Moltiplicazione complessa"},
+                                                           {"frmDivCompatta", "Divisione Compatta"},
+                                                           {"frmDivEstesa", "Divisione Estesa"}};
+    for (const auto& [window, caption] : windows) {
+        Program p;
+        p.m.ChiSceglie = DalComputer;
+        auto& w = p.forms.get<exercise::FinestraEsercizio>(window);
+        EXPECT_TRUE(premi(p, w, w.Inserisci.name() + " cmdStampa")) << window;
+        EXPECT_EQ(p.printer.jobs, std::vector<std::string>{caption}) << window;
+    }
+}
+
 TEST(AddizioneSweep, TwoAddends) {
     spazza("frmAdd2", 2, 1000);
 }
