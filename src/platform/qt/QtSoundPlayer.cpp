@@ -7,6 +7,7 @@
 #include <QAudioSink>
 #include <QIODevice>
 #include <QMediaDevices>
+#include <algorithm>
 #include <functional>
 
 namespace platform {
@@ -20,6 +21,8 @@ constexpr int kBufferMs = 100;
 // Silence after a sound before the stream is suspended: longer than the buffer, so that
 // the sound's end has been heard and only silence waits in the server.
 constexpr int kIdleMs = 280;
+// Tries to open the stream again come no closer than this.
+constexpr int kRetryMs = 1000;
 
 // The stream's source: reads never end and never wait. `becameIdle` runs on the reading
 // thread when the feed has given enough silence.
@@ -48,14 +51,6 @@ class FeedDevice : public QIODevice {
 } // namespace
 
 QtSoundPlayer::QtSoundPlayer() : feed_(static_cast<std::size_t>(kRate) * kIdleMs / 1000) {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) return; // no sound server: stay silent and carry on
-    QAudioFormat format;
-    format.setSampleRate(kRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!device.isFormatSupported(format)) return;
-
     source_ = std::make_unique<FeedDevice>(feed_, [this] {
         // Not from inside the stream's own read: once the event loop is back, and only
         // if no new sound has started meanwhile.
@@ -66,8 +61,30 @@ QtSoundPlayer::QtSoundPlayer() : feed_(static_cast<std::size_t>(kRate) * kIdleMs
             },
             Qt::QueuedConnection);
     });
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->setBufferSize(kRate * kBytesPerSample * kBufferMs / 1000);
+    retry_.setSingleShot(true);
+    QObject::connect(&retry_, &QTimer::timeout, [this] { open(); });
+    open();
+}
+
+void QtSoundPlayer::open() {
+    sinceTry_.start();
+    QAudioFormat format;
+    format.setSampleRate(kRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull() || !device.isFormatSupported(format)) return; // no sound server: stay silent
+    if (device != device_) {
+        // The first output, or another one: a stream of its own. Qt would wait forever for a
+        // stream to an output that went; the old one is kept, closed, since its destructor
+        // runs the event loop.
+        if (sink_) dropped_.push_back(std::move(sink_));
+        device_ = device;
+        sink_ = std::make_unique<QAudioSink>(device, format);
+        sink_->setBufferSize(kRate * kBytesPerSample * kBufferMs / 1000);
+    }
+    // After a failure Qt has closed the stream already; this opens a new one, or fails at
+    // once while the server is away.
     sink_->start(source_.get());
 }
 
@@ -81,7 +98,13 @@ QtSoundPlayer::~QtSoundPlayer() {
 void QtSoundPlayer::play(const Bytes& wav) {
     const auto info = parseWav(wav);
     feed_.start(info ? monoSamples(wav, *info, kRate) : std::vector<std::int16_t>{});
-    if (sink_) sink_->resume(); // nothing happens unless it was suspended
+    if (sink_ && sink_->state() != QAudio::StoppedState) {
+        sink_->resume(); // nothing happens unless it was suspended
+    } else if (!retry_.isActive()) {
+        // No stream, or the server dropped it: try again outside this handler, and with
+        // no server at most once a second. The sound waits in the feed meanwhile.
+        retry_.start(static_cast<int>(std::max<qint64>(0, kRetryMs - sinceTry_.elapsed())));
+    }
 }
 
 } // namespace platform

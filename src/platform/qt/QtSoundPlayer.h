@@ -3,7 +3,11 @@
 #include "platform/Services.h"
 #include "platform/SoundFeed.h"
 
+#include <QAudioDevice>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <memory>
+#include <vector>
 
 class QAudioSink;
 class QIODevice;
@@ -16,8 +20,10 @@ namespace platform {
 // one that plays. The stream pulls from a feed that gives the current sound, then
 // silence; a new sound replaces what the feed gives. Once the end of a sound has gone by
 // in silence the stream is suspended, so that an idle program wakes nobody, and the next
-// sound resumes it. With no sound server there is no stream, and nothing is heard; a
-// stream the server drops is not opened again, and stays silent.
+// sound resumes it. With no sound server there is no stream, and nothing is heard. When
+// the server goes, Qt closes the stream; a sound asked for then opens it again, from the
+// event loop and at most once a second, which works once Qt is connected to the server
+// again (Debian 12's Qt tries that once, 3 s after it lost the server).
 class QtSoundPlayer : public SoundPlayer {
   public:
     QtSoundPlayer();
@@ -25,9 +31,16 @@ class QtSoundPlayer : public SoundPlayer {
     void play(const Bytes& wav) override;
 
   private:
+    // Opens the stream on the default output, or opens it again.
+    void open();
+
     SoundFeed feed_;
     std::unique_ptr<QIODevice> source_;
+    QAudioDevice device_;
     std::unique_ptr<QAudioSink> sink_;
+    std::vector<std::unique_ptr<QAudioSink>> dropped_;
+    QTimer retry_;
+    QElapsedTimer sinceTry_;
 };
 
 } // namespace platform
