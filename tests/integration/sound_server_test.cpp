@@ -43,7 +43,8 @@ class OwnServer {
 };
 
 // A sound asked for every 150 ms; the server killed 4 s in and started again 3 s later, longer than
-// any one try to reach it: the sounds are heard before, and again after.
+// any one try to reach it: the sounds are heard before, and again after, through one stream that
+// is corked once they stop.
 TEST(Sound, IsHeardAgainAfterTheServerRestarts) {
     OwnServer server;
     server.start();
@@ -66,6 +67,14 @@ TEST(Sound, IsHeardAgainAfterTheServerRestarts) {
     server.start();
     Recorder heard(OwnServer::sink(), server.address());
     EXPECT_GE(heard.onset(0, 3000), 0) << "not heard after the server came back";
+    // Once the sounds stop, the stream rests: corked, it costs nobody anything.
+    clicks.stop();
+    QTest::qWait(700);
+    QProcess streams;
+    streams.start("pactl", {"--server=" + server.address(), "list", "sink-inputs"});
+    streams.waitForFinished();
+    const QString listed = streams.readAllStandardOutput();
+    EXPECT_EQ(listed.count("Corked: yes"), 1) << listed.toStdString();
 }
 
 } // namespace
