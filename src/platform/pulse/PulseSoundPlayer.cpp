@@ -95,6 +95,9 @@ bool PulseSoundPlayer::broken() const {
 }
 
 void PulseSoundPlayer::reconnect() {
+    // The first connection may start a server, where libpulse's settings say so; a later one never
+    // does: starting one waits for it, and it is for the desktop to bring its server back.
+    const pa_context_flags_t flags = lastTry_ == 0 ? PA_CONTEXT_NOFLAGS : PA_CONTEXT_NOAUTOSPAWN;
     lastTry_ = pa_rtclock_now();
     if (context_ != nullptr) {
         if (pa_context_get_state(context_) == PA_CONTEXT_READY && stream_ == nullptr) openStream();
@@ -104,7 +107,7 @@ void PulseSoundPlayer::reconnect() {
     if (context_ == nullptr) return;
     pa_context_set_state_callback(context_, contextChanged, this);
     // Answers come on libpulse's thread; a failure may come at once, and drop the context.
-    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0) dropContext();
+    if (pa_context_connect(context_, nullptr, flags, nullptr) < 0) dropContext();
 }
 
 void PulseSoundPlayer::openStream() {

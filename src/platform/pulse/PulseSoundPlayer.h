@@ -7,18 +7,19 @@
 
 namespace platform {
 
-// Plays every sound through one PulseAudio stream, on libpulse's own thread. The stream is
-// opened silent when the player is made, so that the first sound is not clipped while the
-// output wakes up, and pulls from a feed that gives the current sound, then silence; a new
-// sound replaces what the feed gives and uncorks the stream. Once the end of a sound has
-// gone by in silence the stream is corked, and an idle program wakes nobody: no timer, no
-// timing updates.
+// Plays every sound through one PulseAudio stream, served by libpulse's own thread. The
+// stream is opened silent when the player is made, so that the first sound is not clipped
+// while the output wakes up, and pulls from a feed that gives the current sound, then
+// silence; a new sound replaces what the feed gives and uncorks the stream, and the server
+// holds about 100 ms ahead of the speaker. Once the end of a sound has gone by in silence
+// the stream is corked, and an idle program wakes nobody: no timer, no timing updates.
 // When the server goes, the failed stream and connection are released on libpulse's thread
 // and nothing is heard; a sound asked for then connects again, at once if the last try is
-// a second old, else from a timer a second after it. So a sound is heard again within about
-// a second of the server answering, while with no server at all nothing tries unless a
+// a second old, else from a timer a second after it. So a sound is heard again about a
+// second after the server answers, while with no server at all nothing is tried unless a
 // sound is asked for, and nothing is written on the error output. Nothing here waits for
-// the server: connecting is asynchronous, and play() holds libpulse's lock only briefly.
+// the server: connecting is asynchronous (only the first try may start a server, where
+// libpulse's settings say so), and play() holds libpulse's lock only briefly.
 class PulseSoundPlayer : public SoundPlayer {
   public:
     PulseSoundPlayer();
