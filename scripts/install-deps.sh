@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  qt6-base-dev qt6-svg-dev libpulse-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev libgtest-dev libgmock-dev
   # look
   fonts-comic-neue fonts-liberation fontconfig

@@ -2,6 +2,7 @@
 // clicks on its widgets, from the start window through every exercise to "Esci"; and eight
 // copies of it at once, each replacing sound with sound.
 #include "Brivatenzo.h"
+#include "Recorder.h"
 #include "exercise/FinestraEsercizio.h"
 #include "exercise/addition/FinestraAddizione.h"
 #include "exercise/multiplication/FinestraMoltiplicazione.h"
@@ -126,18 +127,11 @@ std::pair<int, QString> printed(const std::string& job, const std::function<void
     return {dark, output("pdffonts", {pdf}).section('\n', 2)};
 }
 
-// Drives the program through its widgets, recording the null sink's monitor all along (unsigned
-// 8-bit mono at 8000 Hz, slices of 5 ms): after every press that asks for a sound, the sound
-// must start, and be heard whole before the next one.
+// Drives the program through its widgets, recording the null sink all along: after every press that asks for
+// a sound, the sound must start, and be heard whole before the next one.
 class Child {
   public:
-    explicit Child(Brivatenzo& program) : program_(program) {
-        rec_.start("parec", {"--device=brivatenzo_null.monitor", "--format=u8", "--channels=1", "--rate=8000",
-                             "--latency-msec=20"});
-        // The recorder can take a few seconds to deliver its first samples.
-        EXPECT_TRUE(rec_.waitForReadyRead(10000)) << "no parec, or no sound server (scripts/services.sh)";
-    }
-    ~Child() { rec_.kill(), rec_.waitForFinished(3000); }
+    explicit Child(Brivatenzo& program) : program_(program) {}
 
     static QWidget* widget(const std::string& form, const std::string& control = "") {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -149,15 +143,12 @@ class Child {
     // Clicks a control shown and enabled on screen; sound `sound` (kNone: no check) must follow.
     void click(const std::string& form, const std::string& control, int sound) {
         if (sound != kNone) listenToTheEnd(); // so that the new sound's start is heard
-        const qsizetype from = slices();
+        const qsizetype from = rec_.slices();
         QWidget* w = widget(form, control);
         ASSERT_TRUE(w && w->isEnabled()) << form << " " << control;
         QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
         if (sound == kNone) return;
-        QElapsedTimer t;
-        for (t.start(), onset_ = -1; onset_ < 0 && t.elapsed() < 3000; QTest::qWait(10))
-            for (qsizetype s = from; onset_ < 0 && s < slices(); ++s)
-                if (heard(s)) onset_ = s;
+        onset_ = rec_.onset(from, 3000);
         EXPECT_GE(onset_, 0) << "sound " << sound << " was not heard after " << control;
         playing_ = onset_ >= 0 ? sound : kNone;
     }
@@ -218,24 +209,14 @@ class Child {
     }
 
   private:
-    qsizetype slices() {
-        raw_ += rec_.readAllStandardOutput();
-        return raw_.size() / 40;
-    }
-    bool heard(qsizetype s) {
-        int peak = 0;
-        for (char c : raw_.mid(s * 40, 40))
-            peak = std::max(peak, std::abs(static_cast<unsigned char>(c) - 128));
-        return peak > 8;
-    }
     // Waits for 80 ms of silence, longer than any pause inside a sound (samples come only while
     // something plays); the sound heard last was heard whole, its end included, and not much more.
     void listenToTheEnd() {
         QElapsedTimer t, quiet;
         for (t.start(), quiet.start(); quiet.elapsed() < 80; QTest::qWait(10)) {
             ASSERT_LT(t.elapsed(), 5000) << "the sink never fell silent";
-            for (; scanned_ < slices(); ++scanned_)
-                if (heard(scanned_)) lastHeard_ = scanned_, quiet.restart();
+            for (; scanned_ < rec_.slices(); ++scanned_)
+                if (rec_.heard(scanned_)) lastHeard_ = scanned_, quiet.restart();
         }
         const int ms = static_cast<int>(lastHeard_ - onset_ + 1) * 5, own = kHeardMs.at(playing_);
         // A loaded recorder can miss a few tens of ms; a page printed while a sound plays can stretch it.
@@ -245,8 +226,7 @@ class Child {
     }
 
     Brivatenzo& program_;
-    QProcess rec_;
-    QByteArray raw_;
+    Recorder rec_;
     qsizetype onset_ = 0, scanned_ = 0, lastHeard_ = -1;
     int playing_ = kNone;
 };

@@ -6,11 +6,10 @@
 
 namespace platform {
 
-// The sound player, loaded from its own module when it is first needed: Qt Multimedia
-// and the sound server's libraries take longer to load than the start window takes to
-// paint, so the program loads them once the window shows (open()), or at the first sound
-// if that comes sooner. A module that cannot be loaded means silence, as no sound server
-// does.
+// The sound player, loaded from its own module when it is first needed: loading the sound
+// server's client libraries and connecting cost time the start window should not wait for,
+// so the program loads them once the window shows (open()), or at the first sound if that
+// comes sooner. A module that cannot be loaded means silence, as no sound server does.
 class DeferredSoundPlayer : public SoundPlayer {
   public:
     DeferredSoundPlayer();

@@ -1,0 +1,80 @@
+// The program's sound player against a PulseAudio server of this test's own, in a runtime folder of
+// its own, that dies while sounds play and starts again some seconds later.
+#include "Recorder.h"
+#include "platform/qt/DeferredSoundPlayer.h"
+#include "platform/qt/QtResources.h"
+
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+// A PulseAudio server with one null sink, in its own runtime folder; only this one is ever killed.
+class OwnServer {
+  public:
+    OwnServer() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", runtime_.path());
+        pulse_.setProcessEnvironment(env);
+    }
+    ~OwnServer() { kill(); }
+    QString address() const { return "unix:" + runtime_.path() + "/pulse/native"; }
+    static QString sink() { return "own_null"; }
+
+    void start() {
+        pulse_.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1",
+                                    "--load=module-native-protocol-unix auth-anonymous=1",
+                                    "--load=module-null-sink sink_name=" + sink()});
+        QProcess info;
+        QElapsedTimer t;
+        for (t.start();
+             info.start("pactl", {"--server=" + address(), "info"}), info.waitForFinished(), info.exitCode();
+             QTest::qWait(50))
+            ASSERT_LT(t.elapsed(), 5000) << "no pulseaudio";
+    }
+    void kill() {
+        pulse_.kill();
+        pulse_.waitForFinished();
+    }
+
+  private:
+    QTemporaryDir runtime_;
+    QProcess pulse_;
+};
+
+// A sound asked for every 150 ms; the server killed 4 s in and started again 3 s later, longer than
+// any one try to reach it: the sounds are heard before, and again after, through one stream that
+// is corked once they stop.
+TEST(Sound, IsHeardAgainAfterTheServerRestarts) {
+    OwnServer server;
+    server.start();
+    // Where this process plays (ctest runs each test in a process of its own).
+    qputenv("PULSE_SERVER", server.address().toLocal8Bit());
+    platform::DeferredSoundPlayer player;
+    QTimer clicks;
+    QObject::connect(&clicks, &QTimer::timeout,
+                     [&, click = platform::QtResources().sound(102)] { player.play(click); });
+    clicks.start(150);
+    QElapsedTimer run;
+    run.start();
+    {
+        Recorder heard(OwnServer::sink(), server.address());
+        EXPECT_GE(heard.onset(0, 3000), 0) << "not heard before the server died";
+        QTest::qWait(static_cast<int>(std::max<qint64>(0, 4000 - run.elapsed())));
+    }
+    server.kill();
+    QTest::qWait(3000);
+    server.start();
+    Recorder heard(OwnServer::sink(), server.address());
+    EXPECT_GE(heard.onset(0, 3000), 0) << "not heard after the server came back";
+    // Once the sounds stop, the stream rests: corked, it costs nobody anything.
+    clicks.stop();
+    QTest::qWait(700);
+    QProcess streams;
+    streams.start("pactl", {"--server=" + server.address(), "list", "sink-inputs"});
+    streams.waitForFinished();
+    const QString listed = streams.readAllStandardOutput();
+    EXPECT_EQ(listed.count("Corked: yes"), 1) << listed.toStdString();
+}
+
+} // namespace
