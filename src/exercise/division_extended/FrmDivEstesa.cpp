@@ -57,7 +57,7 @@ void FrmDivEstesa::completaSoluzione() {
     for (int k = 1; k <= 4; ++k)
         scriviRiga(txtMolt(k), risolta.righeProdotto[static_cast<std::size_t>(k)]);
     // The marks and bars belong to the finished board; the dialogue writes its own.
-    for (int k = 1; k <= risolta.passi && MostraSoluzione == 1; ++k) {
+    for (int k = 1; k <= risolta.passi; ++k) {
         segnaPrestiti(k);
         mostraBarra(k);
     }
