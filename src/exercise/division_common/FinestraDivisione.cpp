@@ -225,8 +225,11 @@ void FinestraDivisione::CalcolaSoluzione(Avvio chi) {
     PosCifra = 0;
     for (int i = 1; i <= 5; ++i)
         b.TxtDividendo[i].enabled = true;
-    // Only a solution on show is written: otherwise IniziaEsecuzione leaves the work empty.
-    if (MostraSoluzione == 1) scriviSoluzione();
+    // Only a solution on show is written: otherwise the child's work starts empty.
+    if (MostraSoluzione == 1)
+        scriviSoluzione();
+    else
+        svuotaLavoro();
     Colonna = soluzione().CifreIniziali;
     IniziaEsecuzione();
 }
@@ -244,7 +247,6 @@ void FinestraDivisione::scriviSoluzione() {
 }
 
 void FinestraDivisione::IniziaEsecuzione() {
-    if (MostraSoluzione == 0) svuotaLavoro();
     abilitaLavoro(false);
     for (int i = numeroCifre(Dividendo) + 1; i <= 5; ++i)
         lavagna().TxtDividendo[i].enabled = false;
