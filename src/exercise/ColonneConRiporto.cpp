@@ -62,17 +62,13 @@ void ColonneConRiporto::imposta(const Colonne& soluzione) {
     Cifre = soluzione.cifre;
     Riporti = soluzione.riporti;
     NumColonne = soluzione.numColonne;
-    ricomincia();
+    Colonna = 0;
+    RiportoScritto = 0;
+    CifraScritta = 0;
 }
 
 void ColonneConRiporto::azzera() {
     imposta(Colonne{});
-}
-
-void ColonneConRiporto::ricomincia() {
-    Colonna = 0;
-    RiportoScritto = 0;
-    CifraScritta = 0;
 }
 
 void ColonneConRiporto::scriviSoluzione() {

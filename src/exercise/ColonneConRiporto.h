@@ -66,7 +66,6 @@ class ColonneConRiporto {
     int CifraScritta = 0;                     // a result digit is waiting for its verdict
 
   private:
-    void ricomincia();
     forms::Control& cifra() { return risultato_[Colonna + scarto_]; }
 
     forms::ControlArray& riporti_;
