@@ -8,20 +8,18 @@ std::array<std::string, 3> segniPrestito(int d, int p, bool primoPasso) {
     std::array<std::string, 3> segni;
     if (p < 10) return segni;
     int prestato = 0; // lent to the column on the right
-    bool decinePrendono = false;
     for (int posto = 0, peso = 1; posto < 3 && peso <= d; ++posto, peso *= 10) {
         const int cifra = d / peso % 10 - prestato;
         const int preso = cifra < p / peso % 10 ? 1 : 0; // borrowed from the column on the left
         if (prestato + preso > 0) segni[std::size_t(posto)] = std::to_string(cifra + 10 * preso);
-        if (posto == 1) decinePrendono = preso == 1;
         prestato = preso;
     }
     // Under a three-digit product the tens mark is written as a number, its sign place a blank:
     // in the first step whenever it stands, later where the tens borrow for a two-digit
     // remainder. For a one-digit remainder that borrow comes only from a tens 0 lending to the
     // units, and the guided dialogue has the child write that mark as a plain 9; the finished
-    // board shows the same.
-    const bool conSegno = primoPasso || (decinePrendono && d - p >= 10);
+    // board shows the same. The tens borrowed where the hundreds, which lent, bear a mark.
+    const bool conSegno = primoPasso || (!segni[2].empty() && d - p >= 10);
     if (p >= 100 && !segni[1].empty() && conSegno) segni[1] = " " + segni[1];
     return segni;
 }
