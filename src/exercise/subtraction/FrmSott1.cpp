@@ -80,19 +80,14 @@ void FrmSott1::CmdInserisci_Click() {
         if (!scegliCifre(CifreMinuendo, CifreSottraendo, MinMinuendo, MaxMinuendo, MinSottraendo,
                          MaxSottraendo))
             return;
-        // A drawn pair is always one risolviSottrazione accepts.
-        GeneraNumeri();
-        soluzione = risolviSottrazione(Minuendo, Sottraendo);
-        // About one five-digit pair in twenty needs no borrow, so a few dozen draws do; the
-        // bound only keeps a broken generator from holding the window.
-        for (int estrazioni = 1; Check1.checked && soluzione->richiedePrestito(); ++estrazioni) {
-            if (estrazioni == kMaxEstrazioni) {
-                Minuendo = senzaPrestiti(Minuendo, Sottraendo);
-                soluzione = risolviSottrazione(Minuendo, Sottraendo);
-                break;
-            }
+        // A drawn pair is always one risolviSottrazione accepts. About one five-digit pair in
+        // twenty needs no borrow, so a few dozen draws do; the bound only keeps a broken
+        // generator from holding the window, its last pair raised to need none.
+        for (int estrazioni = 1;; ++estrazioni) {
             GeneraNumeri();
+            if (estrazioni == kMaxEstrazioni) Minuendo = senzaPrestiti(Minuendo, Sottraendo);
             soluzione = risolviSottrazione(Minuendo, Sottraendo);
+            if (!Check1.checked || !soluzione->richiedePrestito()) break;
         }
     } else {
         rifiutaOperandi();
