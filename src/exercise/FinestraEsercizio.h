@@ -12,11 +12,11 @@ namespace exercise {
 
 // How one operand is chosen: its entry box limit and the captions and list beside it.
 struct Operando {
-    std::string nomeLista;        // the digit-count list, "CmbNPA"
-    std::string nomeDidascalia;   // the caption above the entry, "Label1"
-    int maxCifre = 4;             // digits the entry box takes
-    std::string testoDaTe;        // caption while the child types the operand
-    std::string testoDalComputer; // caption while the computer draws it
+    std::string nomeLista{};        // the digit-count list, "CmbNPA"
+    std::string nomeDidascalia{};   // the caption above the entry, "Label1"
+    int maxCifre = 4;               // digits the entry box takes
+    std::string testoDaTe{};        // caption while the child types the operand
+    std::string testoDalComputer{}; // caption while the computer draws it
     std::vector<std::string> voci{"1", "2", "3", "4"};
     int minCifre = 1; // the fewest digits a typed operand may have
 };

@@ -35,23 +35,16 @@ void LavagnaFattori::disponi(forms::ControlArray& riga, const AspettoRiga& aspet
     disponiRiga(riga, qui, unita_, posto_.sfondo);
 }
 
-Operando operandoFattore(std::string lista, std::string didascalia, const std::string& ordinale, int maxCifre,
-                         std::string testoDaTe, std::vector<std::string> voci, int minCifre) {
-    return {.nomeLista = std::move(lista),
-            .nomeDidascalia = std::move(didascalia),
-            .maxCifre = maxCifre,
-            .testoDaTe = std::move(testoDaTe),
-            .testoDalComputer = "N° cifre " + ordinale + " fattore",
-            .voci = std::move(voci),
-            .minCifre = minCifre};
-}
-
 Configurazione FinestraMoltiplicazione::configurazione(const std::string& nome, const std::string& titolo,
                                                        Operando primo, Operando secondo,
                                                        const std::string& separatore) {
     Configurazione c = configurazioneFinestra(nome, titolo, titolo, "icon_moltiplicazione");
     c.nomeSeparatore = separatore;
     c.nomeRipeti = "CmdProdotto";
+    primo.nomeLista = "CmbNPF", primo.nomeDidascalia = "Label1";
+    primo.testoDalComputer = "N° cifre primo fattore";
+    secondo.nomeLista = "CmbNSF", secondo.nomeDidascalia = "Label2";
+    secondo.testoDalComputer = "N° cifre secondo fattore";
     c.operandi = {std::move(primo), std::move(secondo)};
     return c;
 }

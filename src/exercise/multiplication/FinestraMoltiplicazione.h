@@ -38,16 +38,13 @@ class LavagnaFattori {
     Posto posto_;
 };
 
-// A factor typed in its entry box, of at most maxCifre and at least minCifre digits, or drawn
-// with the number of digits chosen in its list among voci ("N° cifre primo fattore").
-Operando operandoFattore(std::string lista, std::string didascalia, const std::string& ordinale, int maxCifre,
-                         std::string testoDaTe, std::vector<std::string> voci, int minCifre = 1);
-
 // What the two multiplication windows share: the factors' entry, the left-hand panel and
 // the hints of a product's digits.
 class FinestraMoltiplicazione : public FinestraColonne {
   public:
-    // separatore: the line in the counters' box ("Line1" and "Line2" may be the board's).
+    // The factors' lists, captions and computer-mode texts are named here ("CmbNPF", "Label1",
+    // "N° cifre primo fattore"); the windows give what differs. separatore: the line in the
+    // counters' box ("Line1" and "Line2" may be the board's).
     static Configurazione configurazione(const std::string& nome, const std::string& titolo, Operando primo,
                                          Operando secondo, const std::string& separatore);
 

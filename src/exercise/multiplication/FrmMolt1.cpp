@@ -13,12 +13,10 @@ LavagnaMolt1::LavagnaMolt1(forms::Form& f, const Posto& posto)
 
 FrmMolt1::FrmMolt1(app::Module1& m)
     : FinestraMoltiplicazione(
-          m, configurazione(
-                 "frmMolt1", "Moltiplicazione semplice",
-                 operandoFattore("CmbNPF", "Label1", "primo", 4, "Clicca e scrivi (max 4 cifre)",
-                                 {"1", "2", "3", "4"}),
-                 operandoFattore("CmbNSF", "Label2", "secondo", 1, "Clicca e scrivi (max 1 cifra)", {"1"}),
-                 "Line2")),
+          m, configurazione("frmMolt1", "Moltiplicazione semplice",
+                            {.maxCifre = 4, .testoDaTe = "Clicca e scrivi (max 4 cifre)"},
+                            {.maxCifre = 1, .testoDaTe = "Clicca e scrivi (max 1 cifra)", .voci = {"1"}},
+                            "Line2")),
       LavagnaMolt1(*this, {0, 0, kSfondo}) {
     Label5.place(60, 60, 6555, 855);
     LblRisultato.place(2760, 4560, 3735, 615);

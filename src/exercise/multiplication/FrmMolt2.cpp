@@ -27,12 +27,14 @@ LavagnaMolt2::LavagnaMolt2(forms::Form& f, const Posto& posto)
 
 FrmMolt2::FrmMolt2(app::Module1& m)
     : FinestraMoltiplicazione(
-          m,
-          configurazione(
-              "frmMolt2", "Moltiplicazione complessa",
-              operandoFattore("CmbNPF", "Label1", "primo", 3, "Clicca e scrivi (min 2 cifre)", {"2", "3"}, 2),
-              operandoFattore("CmbNSF", "Label2", "secondo", 2, "Clicca e scrivi (min 2 cifre)", {"2"}, 2),
-              "Line3")),
+          m, configurazione(
+                 "frmMolt2", "Moltiplicazione complessa",
+                 {.maxCifre = 3,
+                  .testoDaTe = "Clicca e scrivi (min 2 cifre)",
+                  .voci = {"2", "3"},
+                  .minCifre = 2},
+                 {.maxCifre = 2, .testoDaTe = "Clicca e scrivi (min 2 cifre)", .voci = {"2"}, .minCifre = 2},
+                 "Line3")),
       LavagnaMolt2(*this, {0, 0, kSfondo}) {
     Label5.place(60, 0, 6795, 795);
     Label1.width = Label2.width = 2895;
