@@ -74,8 +74,7 @@ void PulseSoundPlayer::play(const Bytes& wav) {
     const Locked lock(loop_);
     feed_.start(std::move(samples));
     if (stream_ != nullptr && pa_stream_get_state(stream_) == PA_STREAM_READY) {
-        if (corked_) send(pa_stream_cork(stream_, 0, nullptr, nullptr));
-        corked_ = false;
+        if (pa_stream_is_corked(stream_) > 0) send(pa_stream_cork(stream_, 0, nullptr, nullptr));
     } else if (broken() && retry_ == nullptr) {
         // The sound waits in the feed for a stream that plays it.
         const pa_usec_t since = pa_rtclock_now() - lastTry_;
@@ -123,7 +122,6 @@ void PulseSoundPlayer::openStream() {
     buffer.minreq = kRequestMs * kBytesPerMs;
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     // Not corked: it plays the feed's silence, or the sound that is waiting.
-    corked_ = false;
     if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
         dropStream();
 }
@@ -184,10 +182,7 @@ void PulseSoundPlayer::streamWants(pa_stream* s, std::size_t bytes, void* self) 
     }
     // The silence after the sound is complete; a new sound would have started the feed again
     // under the same lock.
-    if (idle) {
-        send(pa_stream_cork(s, 1, nullptr, nullptr));
-        player.corked_ = true;
-    }
+    if (idle) send(pa_stream_cork(s, 1, nullptr, nullptr));
 }
 
 void PulseSoundPlayer::retryDue(pa_mainloop_api* api, pa_time_event* e, const struct timeval*, void* self) {

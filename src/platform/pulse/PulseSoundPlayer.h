@@ -46,7 +46,6 @@ class PulseSoundPlayer : public SoundPlayer {
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr; // connected or connecting
     pa_stream* stream_ = nullptr;   // playing or being opened
-    bool corked_ = false;
     pa_usec_t lastTry_ = 0;
     pa_time_event* retry_ = nullptr;
 };
