@@ -98,8 +98,8 @@ void PulseSoundPlayer::reconnect() {
     // does: starting one waits for it, and it is for the desktop to bring its server back.
     const pa_context_flags_t flags = lastTry_ == 0 ? PA_CONTEXT_NOFLAGS : PA_CONTEXT_NOAUTOSPAWN;
     lastTry_ = pa_rtclock_now();
-    if (context_ != nullptr) {
-        if (pa_context_get_state(context_) == PA_CONTEXT_READY && stream_ == nullptr) openStream();
+    if (context_ != nullptr) { // broken: connected, but its stream is gone
+        openStream();
         return;
     }
     context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Le 4 brivatenzo");

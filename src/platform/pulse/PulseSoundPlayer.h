@@ -32,7 +32,7 @@ class PulseSoundPlayer : public SoundPlayer {
     // The rest runs under libpulse's lock.
     // Nothing plays, and nothing is on its way to play.
     bool broken() const;
-    // Connects, or opens the stream on a connection that lost it.
+    // Connects, or opens the stream on a connection that lost it; only when broken().
     void reconnect();
     void openStream();
     void dropStream();
