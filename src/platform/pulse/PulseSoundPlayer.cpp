@@ -58,11 +58,6 @@ PulseSoundPlayer::~PulseSoundPlayer() {
     // The thread ends first: nothing of the player runs any more, and nothing waits for the
     // server, which may be gone.
     pa_threaded_mainloop_stop(loop_);
-    dropStream();
-    if (context_ != nullptr) {
-        pa_context_set_state_callback(context_, nullptr, nullptr);
-        pa_context_disconnect(context_);
-    }
     dropContext();
     pa_threaded_mainloop_free(loop_); // and the retry's timer with it
 }
@@ -139,6 +134,9 @@ void PulseSoundPlayer::dropContext() {
     if (context_ == nullptr) return;
     dropStream();
     pa_context_set_state_callback(context_, nullptr, nullptr);
+    // Closes a connection that is still up (the player goes); one that failed or ended is left
+    // as it is.
+    pa_context_disconnect(context_);
     pa_context_unref(context_);
     context_ = nullptr;
 }
