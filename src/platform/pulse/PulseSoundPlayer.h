@@ -42,7 +42,7 @@ class PulseSoundPlayer : public SoundPlayer {
     static void streamWants(pa_stream* s, std::size_t bytes, void* self);
     static void retryDue(pa_mainloop_api* api, pa_time_event* e, const struct timeval* tv, void* self);
 
-    SoundFeed feed_;
+    SoundFeed feed_; // under libpulse's lock too
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr; // connected or connecting
     pa_stream* stream_ = nullptr;   // playing or being opened
