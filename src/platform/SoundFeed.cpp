@@ -5,7 +5,6 @@
 namespace platform {
 
 void SoundFeed::start(std::vector<std::int16_t> samples) {
-    const std::lock_guard lock(mutex_);
     sound_ = std::move(samples);
     next_ = 0;
     silent_ = 0;
@@ -13,7 +12,6 @@ void SoundFeed::start(std::vector<std::int16_t> samples) {
 
 bool SoundFeed::read(char* out, std::size_t n) {
     constexpr std::size_t kByte = sizeof(std::int16_t);
-    const std::lock_guard lock(mutex_);
     const std::size_t played = std::min(n, sound_.size() - next_);
     std::copy_n(reinterpret_cast<const char*>(sound_.data() + next_), played * kByte, out);
     next_ += played;
@@ -24,7 +22,6 @@ bool SoundFeed::read(char* out, std::size_t n) {
 }
 
 bool SoundFeed::idle() const {
-    const std::lock_guard lock(mutex_);
     return silent_ >= idleAfter_;
 }
 

@@ -2,14 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <mutex>
 #include <vector>
 
 namespace platform {
 
 // What the program's one audio stream plays: the current sound's samples, then silence
-// for as long as it is read. The stream pulls from it, maybe on a thread of its own,
-// while a new sound replaces the current one.
+// for as long as it is read. The stream may pull from it on a thread of its own: its player
+// reads it and starts a new sound under one lock.
 class SoundFeed {
   public:
     // After this many samples of silence the stream has nothing left to play.
@@ -25,7 +24,6 @@ class SoundFeed {
     bool idle() const;
 
   private:
-    mutable std::mutex mutex_;
     std::vector<std::int16_t> sound_;
     std::size_t next_ = 0;
     std::size_t silent_ = 0; // samples of silence given since the sound ended

@@ -316,7 +316,7 @@ void TextView::paintEvent(QPaintEvent* e) {
 }
 
 void TextView::paint(QPainter& p, const QRect& exposed) {
-    if (drawsNothing(exposed)) return;
+    prepareIfChanged();
     const bool entry = control_.kind() == ControlKind::TextBox;
     const bool cell = control_.kind() == ControlKind::Cell;
     p.setRenderHint(QPainter::Antialiasing);

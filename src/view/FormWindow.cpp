@@ -199,7 +199,7 @@ static void paintChildren(QPainter& p, const QWidget& parent) {
     for (QObject* child : parent.children()) {
         auto* w = qobject_cast<QWidget*>(child);
         auto* view = dynamic_cast<ControlView*>(w);
-        if (view == nullptr || w->isHidden() || w->isWindow()) continue;
+        if (view == nullptr || w->isHidden()) continue;
         p.save();
         p.translate(w->pos());
         p.setClipRect(w->rect(), Qt::IntersectClip);

@@ -58,11 +58,6 @@ PulseSoundPlayer::~PulseSoundPlayer() {
     // The thread ends first: nothing of the player runs any more, and nothing waits for the
     // server, which may be gone.
     pa_threaded_mainloop_stop(loop_);
-    dropStream();
-    if (context_ != nullptr) {
-        pa_context_set_state_callback(context_, nullptr, nullptr);
-        pa_context_disconnect(context_);
-    }
     dropContext();
     pa_threaded_mainloop_free(loop_); // and the retry's timer with it
 }
@@ -74,8 +69,7 @@ void PulseSoundPlayer::play(const Bytes& wav) {
     const Locked lock(loop_);
     feed_.start(std::move(samples));
     if (stream_ != nullptr && pa_stream_get_state(stream_) == PA_STREAM_READY) {
-        if (corked_) send(pa_stream_cork(stream_, 0, nullptr, nullptr));
-        corked_ = false;
+        if (pa_stream_is_corked(stream_) > 0) send(pa_stream_cork(stream_, 0, nullptr, nullptr));
     } else if (broken() && retry_ == nullptr) {
         // The sound waits in the feed for a stream that plays it.
         const pa_usec_t since = pa_rtclock_now() - lastTry_;
@@ -99,8 +93,8 @@ void PulseSoundPlayer::reconnect() {
     // does: starting one waits for it, and it is for the desktop to bring its server back.
     const pa_context_flags_t flags = lastTry_ == 0 ? PA_CONTEXT_NOFLAGS : PA_CONTEXT_NOAUTOSPAWN;
     lastTry_ = pa_rtclock_now();
-    if (context_ != nullptr) {
-        if (pa_context_get_state(context_) == PA_CONTEXT_READY && stream_ == nullptr) openStream();
+    if (context_ != nullptr) { // broken: connected, but its stream is gone
+        openStream();
         return;
     }
     context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Le 4 brivatenzo");
@@ -123,7 +117,6 @@ void PulseSoundPlayer::openStream() {
     buffer.minreq = kRequestMs * kBytesPerMs;
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     // Not corked: it plays the feed's silence, or the sound that is waiting.
-    corked_ = false;
     if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
         dropStream();
 }
@@ -141,6 +134,9 @@ void PulseSoundPlayer::dropContext() {
     if (context_ == nullptr) return;
     dropStream();
     pa_context_set_state_callback(context_, nullptr, nullptr);
+    // Closes a connection that is still up (the player goes); one that failed or ended is left
+    // as it is.
+    pa_context_disconnect(context_);
     pa_context_unref(context_);
     context_ = nullptr;
 }
@@ -184,10 +180,7 @@ void PulseSoundPlayer::streamWants(pa_stream* s, std::size_t bytes, void* self) 
     }
     // The silence after the sound is complete; a new sound would have started the feed again
     // under the same lock.
-    if (idle) {
-        send(pa_stream_cork(s, 1, nullptr, nullptr));
-        player.corked_ = true;
-    }
+    if (idle) send(pa_stream_cork(s, 1, nullptr, nullptr));
 }
 
 void PulseSoundPlayer::retryDue(pa_mainloop_api* api, pa_time_event* e, const struct timeval*, void* self) {

@@ -32,7 +32,7 @@ class PulseSoundPlayer : public SoundPlayer {
     // The rest runs under libpulse's lock.
     // Nothing plays, and nothing is on its way to play.
     bool broken() const;
-    // Connects, or opens the stream on a connection that lost it.
+    // Connects, or opens the stream on a connection that lost it; only when broken().
     void reconnect();
     void openStream();
     void dropStream();
@@ -42,11 +42,10 @@ class PulseSoundPlayer : public SoundPlayer {
     static void streamWants(pa_stream* s, std::size_t bytes, void* self);
     static void retryDue(pa_mainloop_api* api, pa_time_event* e, const struct timeval* tv, void* self);
 
-    SoundFeed feed_;
+    SoundFeed feed_; // under libpulse's lock too
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr; // connected or connecting
     pa_stream* stream_ = nullptr;   // playing or being opened
-    bool corked_ = false;
     pa_usec_t lastTry_ = 0;
     pa_time_event* retry_ = nullptr;
 };
