@@ -5,16 +5,14 @@
 #   scripts/services.sh start|stop [run]
 #
 # `run` is the id of the process that uses the services (by default the caller's): start
-# and stop must name the same one. Runs may overlap and share the servers. Each run notes
-# what it started itself in a folder of its own, and stops only that; a run that ends
-# while another still uses the servers leaves them running and hands its notes to that
-# run, which stops them in its turn. Servers that no run of this script started (a
-# desktop's sound server, a system's CUPS) are never stopped.
+# and stop must name the same one. Runs may overlap and share the servers: what a run of
+# this script started is noted, and stopped by the last run to stop (a run whose process
+# has ended without stopping no longer counts). Servers that no run of this script
+# started (a desktop's sound server, a system's CUPS) are never stopped.
 set -uo pipefail
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/brivatenzo-runtime}
 runs=/tmp/brivatenzo-runs
 run=${2:-$PPID}
-mine=$runs/$run
 
 # One run at a time looks at or changes the servers and the notes (the servers it starts
 # must not keep the lock open).
@@ -26,23 +24,24 @@ lock() {
 
 start() {
     lock
-    mkdir -p "$mine" "$XDG_RUNTIME_DIR"
+    touch "$runs/using.$run"
+    mkdir -p "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
     if ! pactl info >/dev/null 2>&1; then
         pulseaudio --daemonize=yes --exit-idle-time=-1 -n \
             --load="module-native-protocol-unix" \
-            --log-target=file:"$runs/pulse.log" 2>/dev/null 9>&- && echo "$XDG_RUNTIME_DIR" >"$mine/pulse.$run"
+            --log-target=file:"$runs/pulse.log" 2>/dev/null 9>&- && echo "$XDG_RUNTIME_DIR" >"$runs/started-pulse.$run"
         for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
     fi
     # Also with a sound server that was already running: the tests record this sink.
     if ! pactl list short sinks 2>/dev/null | grep -q brivatenzo_null; then
         module=$(pactl load-module module-null-sink sink_name=brivatenzo_null 2>/dev/null) &&
-            echo "$XDG_RUNTIME_DIR $module" >"$mine/sink.$run"
+            echo "$XDG_RUNTIME_DIR $module" >"$runs/started-sink.$run"
     fi
     pactl set-default-sink brivatenzo_null >/dev/null 2>&1 || true
 
     if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
-        cupsd 9>&- && touch "$mine/cups.$run"
+        cupsd 9>&- && touch "$runs/started-cups.$run"
         for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.1; done
     fi
     if ! lpstat -p PDF >/dev/null 2>&1; then
@@ -56,35 +55,25 @@ start() {
 
 stop() {
     lock
-    mkdir -p "$mine"
-    heir=
-    for other in "$runs"/*/; do
-        other=${other%/}
-        [ "$other" = "$mine" ] && continue
-        if [ -d "/proc/${other##*/}" ]; then
-            heir=$other
-        else # a run that ended without stopping: what it started is left to this one
-            mv "$other"/* "$mine"/ 2>/dev/null
-            rm -rf "$other"
-        fi
+    rm -f "$runs/using.$run"
+    for other in "$runs"/using.*; do
+        [ -e "$other" ] || continue
+        [ -d "/proc/${other##*.}" ] && return # still in use: the last run stops them
+        rm "$other" # a run that ended without stopping
     done
-    if [ -n "$heir" ]; then
-        mv "$mine"/* "$heir"/ 2>/dev/null
-    else
-        for note in "$mine"/sink.*; do
-            [ -e "$note" ] || continue
-            read -r runtime module <"$note"
-            XDG_RUNTIME_DIR=$runtime pactl unload-module "$module" >/dev/null 2>&1 || true
-        done
-        for note in "$mine"/pulse.*; do
-            [ -e "$note" ] || continue
-            XDG_RUNTIME_DIR=$(cat "$note") pulseaudio --kill >/dev/null 2>&1 || true
-        done
-        if compgen -G "$mine/cups.*" >/dev/null; then
-            pkill -x cupsd >/dev/null 2>&1 || true
-        fi
+    for note in "$runs"/started-sink.*; do
+        [ -e "$note" ] || continue
+        read -r runtime module <"$note"
+        XDG_RUNTIME_DIR=$runtime pactl unload-module "$module" >/dev/null 2>&1 || true
+    done
+    for note in "$runs"/started-pulse.*; do
+        [ -e "$note" ] || continue
+        XDG_RUNTIME_DIR=$(cat "$note") pulseaudio --kill >/dev/null 2>&1 || true
+    done
+    if compgen -G "$runs/started-cups.*" >/dev/null; then
+        pkill -x cupsd >/dev/null 2>&1 || true
     fi
-    rm -rf "$mine"
+    rm -f "$runs"/started-*
 }
 
 case "${1:-start}" in

@@ -9,12 +9,12 @@
 #include "exercise/subtraction/FrmSott1.h"
 #include "support/Divisione.h"
 #include "support/Esercizio.h"
+#include "support/Readback.h"
 #include "view/QtPrinter.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -25,6 +25,7 @@
 namespace {
 
 using testing_support::Clic;
+using testing_support::output;
 using Work = std::function<void(exercise::FinestraEsercizio&, const Clic&)>;
 
 // A child who never errs, typing the keypad's digit for each cell the window asks for.
@@ -75,14 +76,6 @@ constexpr int kNone = 0;
 const std::map<int, int> kHeardMs = {{101, 2510}, {102, 65},   {103, 535}, {104, 445},
                                      {105, 1015}, {106, 1060}, {107, 10},  {kNone, 0}};
 
-// What a command prints on its standard output.
-QString output(const QString& command, const QStringList& args) {
-    QProcess p;
-    p.start(command, args);
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 // The ids of every job the print server knows, done or not ("PDF-14": 14).
 QStringList jobIds() {
     QStringList ids;
@@ -116,14 +109,9 @@ std::pair<int, QString> printed(const std::string& job, const std::function<void
     EXPECT_FALSE(pdf.isEmpty()) << "no page titled " << job << " (scripts/services.sh sets up a PDF printer)";
     if (pdf.isEmpty()) return {0, {}};
     QTest::qWait(500); // let the writer finish
-    QProcess read;
-    read.start("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf});
-    read.waitForFinished(30000);
-    const QImage page = QImage::fromData(read.readAllStandardOutput());
-    int dark = 0;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            dark += qGray(page.pixel(x, y)) < 128;
+    const int dark = testing_support::ink(testing_support::pdfPage(pdf).second, [](const QColor& c) {
+                         return qGray(c.rgb()) < 128;
+                     }).first;
     return {dark, output("pdffonts", {pdf}).section('\n', 2)};
 }
 

@@ -3,6 +3,7 @@
 #include "Recorder.h"
 #include "platform/qt/DeferredSoundPlayer.h"
 #include "platform/qt/QtResources.h"
+#include "support/Readback.h"
 
 #include <QTemporaryDir>
 #include <QTimer>
@@ -70,10 +71,8 @@ TEST(Sound, IsHeardAgainAfterTheServerRestarts) {
     // Once the sounds stop, the stream rests: corked, it costs nobody anything.
     clicks.stop();
     QTest::qWait(700);
-    QProcess streams;
-    streams.start("pactl", {"--server=" + server.address(), "list", "sink-inputs"});
-    streams.waitForFinished();
-    const QString listed = streams.readAllStandardOutput();
+    const QString listed =
+        testing_support::output("pactl", {"--server=" + server.address(), "list", "sink-inputs"});
     EXPECT_EQ(listed.count("Corked: yes"), 1) << listed.toStdString();
 }
 

@@ -5,21 +5,10 @@
 
 #include <algorithm>
 
-// What the division windows' tests and the end-to-end run share: the board's rows read by name, and
-// a division worked on paper.
+// What the division windows' tests and the end-to-end run share: a division worked on paper.
 namespace testing_support::divisione {
 
 template <class W> constexpr bool kEstesa = std::is_same_v<W, exercise::FrmDivEstesa>;
-
-// Cells 1..4 of the row named, read from the left as the division windows number them: their texts
-// ('.' an empty one), or with grigie whether each is greyed ('g') or not ('e').
-inline std::string riga(const forms::Form& f, const std::string& nome, bool grigie = false) {
-    std::string s;
-    for (int i = 1; i <= 4; ++i)
-        if (const forms::Control* c = f.find(nome + "(" + std::to_string(i) + ")"))
-            s += grigie ? (c->enabled ? "e" : "g") : c->text.empty() ? "." : c->text;
-    return s;
-}
 
 // A division worked on paper: the dividend cell ending the first partial dividend; the keypad digits
 // of a child who never errs ([0] compact: each quotient digit, its remainder units first, the digit

@@ -6,6 +6,7 @@
 #include "support/Esercizio.h"
 #include "support/PracticeWindow.h"
 #include "support/Program.h"
+#include "support/Readback.h"
 #include "view/ControlWidgets.h"
 #include "view/FormImage.h"
 #include "view/FormWindow.h"
@@ -17,7 +18,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +26,7 @@
 namespace {
 
 using app::DalComputer, app::DaTe, app::InEsecuzione;
+using testing_support::ink;
 
 // The program with its real view; it logs what the watched window paints, in its coordinates.
 struct OnScreen : ::testing::Test, QObject {
@@ -167,28 +168,24 @@ TEST_F(OnScreen, EachStepRepaintsWhatItChangedAndLeavesTheScreenAsAFreshWindowDr
     }
 }
 
-// How many pixels of an RGB32 image have the colour.
+// How many pixels of an image have the colour.
 int pixels(const QImage& i, QRgb colour) {
-    const auto* at = reinterpret_cast<const QRgb*>(i.constBits());
-    return int(std::count(at, at + i.width() * i.height(), 0xFF000000 | colour));
+    return ink(i, [colour](const QColor& c) { return c.rgb() == (0xFF000000 | colour); }).first;
 }
 
-// How many pixels of an image pass the test, and the box they lie in.
-std::pair<int, QRect> ink(const QImage& i, const std::function<bool(const QColor&)>& test) {
-    std::pair<int, QRect> found;
-    for (int y = 0; y < i.height(); ++y)
-        for (int x = 0; x < i.width(); ++x)
-            if (test(i.pixelColor(x, y))) ++found.first, found.second |= QRect(x, y, 1, 1);
+// The dark pixels on row y from x0 - 8 to x1 + 8, within the image: how many, and from where to where.
+std::pair<int, QRect> darkAround(const QImage& image, int y, int x0, int x1) {
+    const QRect row = QRect(QPoint(x0 - 8, y), QPoint(x1 + 8, y)) & image.rect();
+    auto found = ink(image.copy(row), [](const QColor& c) { return c.lightness() < 80; });
+    found.second.translate(row.topLeft());
     return found;
 }
 
 // A dark run on row y from about x0 to about x1 (a pixel either way for the pen), and no more.
 bool bar(const QImage& image, int y, int x0, int x1) {
-    std::vector<int> xs;
-    for (int x = std::max(0, x0 - 8); x <= std::min(image.width() - 1, x1 + 8); ++x)
-        if (image.pixelColor(x, y).lightness() < 80) xs.push_back(x);
-    return !xs.empty() && std::abs(xs.front() - x0) <= 1 && std::abs(xs.back() - x1) <= 1 &&
-           int(xs.size()) == xs.back() - xs.front() + 1;
+    const auto [dark, run] = darkAround(image, y, x0, x1);
+    return dark > 0 && std::abs(run.left() - x0) <= 1 && std::abs(run.right() - x1) <= 1 &&
+           dark == run.width();
 }
 
 // The window has no close command. The hands take turns, and blink, until the choice and a left click on a
@@ -318,12 +315,10 @@ TEST_F(OnScreen, TheCountersSeparatorEndsAtItsBox) {
             w->render(&image);
             const auto at = [&](int twips) { return int(twips / 15 * scale); };
             const auto ends = [&](int y) {
-                std::vector<int> xs;
-                for (int x = at(box.left) - 8; x <= at(box.left + box.width) + 8; ++x)
-                    if (image.pixelColor(x, y).lightness() < 80) xs.push_back(x);
-                return xs.empty() ? std::string("none")
-                                  : std::to_string(xs.front()) + "-" + std::to_string(xs.back()) +
-                                        (int(xs.size()) == xs.back() - xs.front() + 1 ? "=" : "");
+                const auto [dark, run] = darkAround(image, y, at(box.left), at(box.left + box.width));
+                return dark == 0 ? std::string("none")
+                                 : std::to_string(run.left()) + "-" + std::to_string(run.right()) +
+                                       (dark == run.width() ? "=" : "");
             };
             const int y = int((box.top + 480) / 15 * scale - scale / 2); // on the separator's pen
             seen += (seen.empty() ? "" : " ") + ends(y) + " " + ends(y + at(150));
@@ -349,30 +344,23 @@ TEST(Paper, TheTwoDigitMultiplicationPrintsRowOnesCarriesAsText) {
     printer.setOutputFileName(dir.filePath("page.pdf"));
     ASSERT_TRUE(view::QtPrinter::print(printer, p.forms.load("frmMolt2_bis"), w.caption));
     const QPoint at = (printer.pageRect(QPrinter::Inch).topLeft() * 96).toPoint();
-    QProcess read;
-    read.start("pdftoppm", {"-r", "96", "-png", "-singlefile", printer.outputFileName()});
-    ASSERT_TRUE(read.waitForFinished(30000)) << "pdftoppm (poppler-utils)";
-    const QImage page = QImage::fromData(read.readAllStandardOutput());
+    const auto [drawn, page] = testing_support::pdfPage(printer.outputFileName());
+    ASSERT_TRUE(drawn) << "pdftoppm (poppler-utils)";
     std::string red;
     for (int i = 3; i >= 0; --i) {
         const QRect cell =
             QRect(view::px(5280 - 600 * i), view::px(480), view::px(615), view::px(435)).translated(at);
-        int n = 0;
-        for (int y = cell.top(); y <= cell.bottom(); ++y)
-            for (int x = cell.left(); x <= cell.right(); ++x)
-                n += qRed(page.pixel(x, y)) > 180 && qGreen(page.pixel(x, y)) < 100 &&
-                     qBlue(page.pixel(x, y)) < 100;
+        const int n = ink(page.copy(cell), [](const QColor& c) {
+                          return c.red() > 180 && c.green() < 100 && c.blue() < 100;
+                      }).first;
         red += n > 10 ? '+' : '-';
     }
     EXPECT_EQ(red, "-++-");
     for (int y : {2280, 4080})
         EXPECT_TRUE(bar(page, at.y() + view::px(y), at.x() + view::px(2880), at.x() + view::px(5880))) << y;
-    read.start("pdffonts", {printer.outputFileName()});
-    read.waitForFinished(30000);
-    EXPECT_TRUE(read.readAllStandardOutput().contains("ComicNeue-Bold"));
-    read.start("pdfinfo", {printer.outputFileName()});
-    read.waitForFinished(30000);
-    EXPECT_TRUE(read.readAllStandardOutput().contains("Title:           Moltiplicazione complessa\n"));
+    EXPECT_TRUE(testing_support::output("pdffonts", {printer.outputFileName()}).contains("ComicNeue-Bold"));
+    EXPECT_TRUE(testing_support::output("pdfinfo", {printer.outputFileName()})
+                    .contains("Title:           Moltiplicazione complessa\n"));
 }
 
 // The sounds built into the program by number: the sizes of their files.

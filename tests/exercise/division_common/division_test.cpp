@@ -21,6 +21,16 @@ using namespace testing_support::divisione;
 
 const char* const kFinestre[] = {"frmDivCompatta", "frmDivEstesa"};
 
+// Cells 1..4 of the row named, read from the left as the division windows number them: their texts
+// ('.' an empty one), or with grigie whether each is greyed ('g') or not ('e').
+std::string riga(const forms::Form& f, const std::string& nome, bool grigie = false) {
+    std::string s;
+    for (int i = 1; i <= 4; ++i)
+        if (const forms::Control* c = f.find(nome + "(" + std::to_string(i) + ")"))
+            s += grigie ? (c->enabled ? "e" : "g") : c->text.empty() ? "." : c->text;
+    return s;
+}
+
 // The keypad, "Ripeti" and print enabled and backspace shown ('+' or '-'), the face shown (1 neutral,
 // 2 smiling, 3 laughing, 4 sad), then the result line, the hint line and the exclamation.
 std::string stato(const FinestraDivisione& f) {

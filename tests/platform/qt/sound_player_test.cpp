@@ -36,8 +36,10 @@ class FakeServer {
         QObject::connect(&*notifier_, &QSocketNotifier::activated, [this, kind] {
             ++connections;
             const int client = accept(fd_, nullptr, nullptr);
-            (kind == Server::HangsUp ? closed_ : open_).push_back(client);
-            if (kind == Server::HangsUp) close(client);
+            if (kind == Server::HangsUp)
+                close(client);
+            else
+                open_.push_back(client);
         });
     }
     ~FakeServer() {
@@ -51,7 +53,7 @@ class FakeServer {
   private:
     int fd_ = -1;
     std::optional<QSocketNotifier> notifier_;
-    std::vector<int> open_, closed_;
+    std::vector<int> open_;
 };
 
 // What this process writes on its error output meanwhile.
