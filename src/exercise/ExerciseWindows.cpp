@@ -5,10 +5,10 @@
 #include "exercise/addition/FrmAdd3.h"
 #include "exercise/addition/FrmAdd3Bis.h"
 #include "exercise/division_compact/FrmDivCompatta.h"
+#include "exercise/division_extended/FrmDivEstesa.h"
 #include "exercise/multiplication/FrmMolt1.h"
 #include "exercise/multiplication/FrmMolt2.h"
 #include "exercise/subtraction/FrmSott1.h"
-#include "exercise/division_extended/FrmDivEstesa.h"
 
 namespace exercise {
 
