@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts (or stops) the real services the integration tests use: a PulseAudio server
-# with a null sink, and CUPS with a PDF printer as the default printer.
+# with a null sink, CUPS with a PDF printer as the default printer, and an X server
+# (Xvfb) on display $BRIVATENZO_DISPLAY (:71 unless set) for real mouse clicks.
 #
 #   scripts/services.sh start|stop [run]
 #
@@ -11,6 +12,7 @@
 # started (a desktop's sound server, a system's CUPS) are never stopped.
 set -uo pipefail
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/brivatenzo-runtime}
+display=${BRIVATENZO_DISPLAY:-:71}
 runs=/tmp/brivatenzo-runs
 run=${2:-$PPID}
 
@@ -51,6 +53,12 @@ start() {
     lpadmin -d PDF >/dev/null 2>&1 || true
     cupsenable PDF >/dev/null 2>&1 || true
     cupsaccept PDF >/dev/null 2>&1 || true
+
+    if ! DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1; then
+        Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 9>&- &
+        echo $! >"$runs/started-xvfb.$run"
+        for _ in $(seq 50); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+    fi
 }
 
 stop() {
@@ -69,6 +77,10 @@ stop() {
     for note in "$runs"/started-pulse.*; do
         [ -e "$note" ] || continue
         XDG_RUNTIME_DIR=$(cat "$note") pulseaudio --kill >/dev/null 2>&1 || true
+    done
+    for note in "$runs"/started-xvfb.*; do
+        [ -e "$note" ] || continue
+        kill "$(cat "$note")" >/dev/null 2>&1 || true
     done
     if compgen -G "$runs/started-cups.*" >/dev/null; then
         pkill -x cupsd >/dev/null 2>&1 || true

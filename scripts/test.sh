@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the headless ones on Qt's
-# offscreen platform, and the integration ones against a PulseAudio null sink and a
-# CUPS PDF printer, which this script starts and stops itself. Runs on one machine may
+# offscreen platform, and the integration ones against a PulseAudio null sink, a CUPS
+# PDF printer and an Xvfb display, which this script starts and stops itself. Runs on one machine may
 # overlap: they share the sink and the printer, and take turns at the integration tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,6 +10,7 @@ scripts/build.sh
 
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/brivatenzo-runtime}
+export BRIVATENZO_DISPLAY=${BRIVATENZO_DISPLAY:-:71}
 scripts/services.sh start $$
 trap 'scripts/services.sh stop $$' EXIT
 

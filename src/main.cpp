@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -35,13 +36,16 @@ bool displayNamed(const NamedPlatform& platform) {
 }
 
 // Qt's messages while it opens the display: held back, since a display that cannot be
-// reached ends in Qt's abort after a page of them; replayed once the display is open.
+// reached ends in Qt's abort after a page of them; replayed once the display is open. Qt
+// may write them from its own threads too (xcb's event reader starts while the display
+// opens): the list is used only under its lock.
 QtMessageHandler qtHandler = nullptr;
 struct Message {
     QtMsgType type;
     const char* category; // Qt's categories are named by static strings
     QString text;
 };
+std::mutex heldBackLock;
 std::vector<Message> heldBack;
 NamedPlatform named;
 
@@ -59,6 +63,7 @@ std::string failure() {
 }
 
 void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    const std::lock_guard lock(heldBackLock);
     if (type == QtFatalMsg) {
         std::fputs(("Le 4 brivatenzo: " + failure() + "\n").c_str(), stderr);
         std::_Exit(1);
@@ -80,7 +85,13 @@ int main(int argc, char* argv[]) {
     qtHandler = qInstallMessageHandler(holdBack);
     QApplication application(argc, argv);
     qInstallMessageHandler(qtHandler);
-    for (const Message& m : heldBack)
+    std::vector<Message> held;
+    {
+        // A thread that called holdBack just before has added its message once this lock is ours.
+        const std::lock_guard lock(heldBackLock);
+        held.swap(heldBack);
+    }
+    for (const Message& m : held)
         if (qtHandler) qtHandler(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category), m.text);
 
     Brivatenzo program;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QInputEvent>
 #include <QWindow>
 
 namespace view {
@@ -70,16 +71,62 @@ void ViewHost::activeWindowChanged(QWindow* now) {
 }
 
 bool ViewHost::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type t = event->type();
-    if (t != QEvent::KeyPress && t != QEvent::KeyRelease && t != QEvent::ShortcutOverride)
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+        return dropsKey(watched);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        return dropsMouse(watched, event);
+    default:
         return QObject::eventFilter(watched, event);
+    }
+}
+
+bool ViewHost::dropsKey(QObject* watched) const {
     // Walk up to the window the key is for; a list's popup is a window of its own,
     // whose parent is the list.
     for (QObject* o = watched; o != nullptr; o = o->parent()) {
         // A closed window's form is gone: its keys go nowhere.
         if (auto* w = dynamic_cast<FormWindow*>(o)) return w->isDetached() || w->form().discardsKeys;
     }
-    return QObject::eventFilter(watched, event);
+    return false;
+}
+
+// Qt gives the second press of a double click to whatever widget is under the pointer by
+// then, and a widget takes it as a press. When the first click has closed, hidden or opened
+// a window, that is another window's control (the start window's "Esci" under an exercise's
+// "Esci"): there the second press, and its release, do nothing. On the control that took
+// the first press it stays a press, so two quick clicks on a key type two digits.
+bool ViewHost::dropsMouse(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr) return false; // the window system's own window: not yet delivered
+    const quint64 at = static_cast<QInputEvent*>(event)->timestamp();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // Offered on to a parent: the press is still the child's.
+        if (!(at == pressedAt_ && pressed_ != nullptr && widget->isAncestorOf(pressed_))) {
+            pressed_ = widget;
+            pressedAt_ = at;
+            doubleAt_.reset();
+            dropping_ = false;
+            releaseAt_.reset();
+        }
+        return false;
+    case QEvent::MouseButtonDblClick:
+        if (at != doubleAt_) { // the first widget offered it; its parents come after
+            doubleAt_ = at;
+            dropping_ = widget != pressed_;
+        }
+        return dropping_;
+    default: // the release, also offered on from a widget that leaves it to its parent
+        if (dropping_ && !releaseAt_) releaseAt_ = at;
+        dropping_ = dropping_ && at == releaseAt_;
+        if (!dropping_) releaseAt_.reset();
+        return dropping_;
+    }
 }
 
 } // namespace view

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <map>
+#include <optional>
 
 class QWindow;
 
@@ -13,8 +14,9 @@ namespace view {
 class FormWindow;
 
 // Puts the program's forms on screen: a window for each form shown, refreshed after
-// every handler. It also keeps the keyboard out of the windows that discard keys and
-// tells a form when another window of the program has become the active one.
+// every handler. It also keeps the keyboard out of the windows that discard keys, keeps
+// the second press of a double click on the control that took the first, and tells a
+// form when another window of the program has become the active one.
 class ViewHost : public QObject, public forms::FormObserver {
   public:
     explicit ViewHost(forms::FormRegistry& registry);
@@ -32,10 +34,21 @@ class ViewHost : public QObject, public forms::FormObserver {
 
   private:
     void activeWindowChanged(QWindow* now);
+    bool dropsKey(QObject* watched) const;
+    bool dropsMouse(QObject* watched, QEvent* event);
 
     forms::FormRegistry& registry_;
     std::map<const forms::Form*, FormWindow*> windows_;
     QPointer<FormWindow> active_;
+    // The widget that took the last press, and when (a press that no widget takes is
+    // offered to its parents in turn, at the same time).
+    QPointer<QWidget> pressed_;
+    quint64 pressedAt_ = 0;
+    // The time of the last second press of a double click, and whether it is being dropped:
+    // then so is the release that follows it (at releaseAt_).
+    std::optional<quint64> doubleAt_;
+    bool dropping_ = false;
+    std::optional<quint64> releaseAt_;
 };
 
 } // namespace view

@@ -1,0 +1,140 @@
+// The program on a real X server (the Xvfb that scripts/services.sh starts), clicked with xdotool
+// as a child's mouse clicks: a double click whose first click closes or opens a window.
+#include "support/Readback.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kDisplay = qEnvironmentVariable("BRIVATENZO_DISPLAY");
+
+// A control's place in its window, in twips as the window's table gives it, in pixels.
+QRect twips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+// Start window: "Info", the loudspeaker, "Esci", "da te", "Addizione con 2 addendi".
+const QRect kInfo = twips(1860, 5760, 1515, 555), kLoudspeaker = twips(4020, 5760, 1515, 555),
+            kEsci = twips(6120, 5760, 1515, 555), kDaTe = twips(5940, 1320, 2115, 495),
+            kAddizione2 = twips(660, 2640, 3915, 615);
+// About box: "OK". Two-addend window: "Esci", the first entry box, the keypad's 7 (in its frame),
+// the delete key.
+const QRect kOk = twips(3360, 5100, 1395, 555), kEnd = twips(7380, 5580, 1395, 495),
+            kEntry = twips(1320, 2400, 1035, 405), kSeven = twips(7140 + 120, 1980 + 240, 495, 495),
+            kDelete = twips(7860, 4020, 1095, 495);
+
+QString x(const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", kDisplay);
+    p.setProcessEnvironment(env);
+    p.start("xdotool", args);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+// The client area on the screen of the shown window titled `title`; empty when none shows.
+QRect window(const QString& title) {
+    const QString id = x({"search", "--onlyvisible", "--name", "^" + title + "$"}).section('\n', 0, 0);
+    if (id.isEmpty()) return {};
+    QRect r;
+    for (const QString& line : x({"getwindowgeometry", "--shell", id}).split('\n')) {
+        const int v = line.section('=', 1).toInt();
+        if (line.startsWith("X=")) r.moveLeft(v);
+        if (line.startsWith("Y=")) r.moveTop(v);
+        if (line.startsWith("WIDTH=")) r.setWidth(v);
+        if (line.startsWith("HEIGHT=")) r.setHeight(v);
+    }
+    return r;
+}
+
+// Waits up to 10 s for the window titled `title` to show (or, `shown` false, to go).
+bool waitFor(const QString& title, bool shown = true) {
+    QElapsedTimer t;
+    for (t.start(); t.elapsed() < 10000; QTest::qWait(50))
+        if (window(title).isEmpty() != shown) return true;
+    return false;
+}
+
+// A place in a window, on the screen.
+QRect on(const QString& title, const QRect& place) {
+    return place.translated(window(title).topLeft());
+}
+
+// Presses at p once, or twice as a double click (the second press 200 ms after the first click,
+// well within the double-click time, and after the program has handled the first).
+void click(QPoint p, int times = 1) {
+    x({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "--repeat",
+       QString::number(times), "--delay", "200", "1"});
+    QTest::qWait(600);
+}
+
+QImage screen(const QRect& r) {
+    const auto [ended, png] =
+        testing_support::run("import", {"-display", kDisplay, "-window", "root", "png:-"});
+    return QImage::fromData(png).copy(r).convertToFormat(QImage::Format_RGB32);
+}
+
+// The second press of a double click counts only on the control that took the first: where the
+// first click closes the about box or an exercise window, the start window's control under the
+// pointer is not pressed; on a keypad key it is, and types a second digit.
+TEST(RealClicks, ADoubleClickActsOnlyOnTheControlItWasAimedAt) {
+    ASSERT_FALSE(kDisplay.isEmpty()) << "no BRIVATENZO_DISPLAY (scripts/services.sh starts an Xvfb)";
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", kDisplay);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("PULSE_SERVER", "unix:/nonexistent/pulse");
+    program.setProcessEnvironment(env);
+    program.start(BRIVATENZO_PROGRAM);
+    ASSERT_TRUE(waitFor("4 Brivatenzo")) << "the start window did not show";
+    const QRect start = window("4 Brivatenzo");
+
+    // "OK" over the loudspeaker: the sound stays on, its picture as it was.
+    const QImage loudspeaker = screen(kLoudspeaker.translated(start.topLeft()));
+    click(kInfo.translated(start.topLeft()).center());
+    ASSERT_TRUE(waitFor("Info"));
+    const QRect overLoudspeaker = on("Info", kOk) & kLoudspeaker.translated(start.topLeft());
+    ASSERT_FALSE(overLoudspeaker.isEmpty());
+    click(overLoudspeaker.center(), 2);
+    EXPECT_TRUE(waitFor("Info", false));
+    EXPECT_TRUE(screen(kLoudspeaker.translated(start.topLeft())) == loudspeaker) << "the sound was switched";
+
+    // A double click on the keypad's 7 types 77, as two clicks do.
+    click(kDaTe.translated(start.topLeft()).center());
+    click(kAddizione2.translated(start.topLeft()).center());
+    const QString add = "Addizione con 2 addendi";
+    ASSERT_TRUE(waitFor(add));
+    click(on(add, kEntry).center());
+    const QImage none = screen(on(add, kEntry));
+    click(on(add, kSeven).center());
+    const QImage seven = screen(on(add, kEntry));
+    click(on(add, kSeven).center());
+    const QImage twice = screen(on(add, kEntry));
+    click(on(add, kDelete).center());
+    click(on(add, kDelete).center());
+    EXPECT_TRUE(screen(on(add, kEntry)) == none);
+    click(on(add, kSeven).center(), 2);
+    EXPECT_TRUE(seven != none && twice != seven && screen(on(add, kEntry)) == twice) << "not typed twice";
+
+    // "Esci" over the start window's "Esci": back at the start window, the program still running.
+    const QRect overEsci = on(add, kEnd) & kEsci.translated(start.topLeft());
+    ASSERT_EQ(overEsci.size(), QSize(17, 21));
+    click(overEsci.center(), 2);
+    EXPECT_TRUE(waitFor(add, false));
+    QTest::qWait(500);
+    EXPECT_EQ(program.state(), QProcess::Running) << "the program ended";
+    EXPECT_FALSE(window("4 Brivatenzo").isEmpty());
+
+    click(kEsci.translated(start.topLeft()).center());
+    // (It may have ended while the click waited.)
+    EXPECT_TRUE(program.state() == QProcess::NotRunning || program.waitForFinished(5000));
+    EXPECT_EQ(program.exitCode(), 0);
+    program.kill();
+}
+
+} // namespace
