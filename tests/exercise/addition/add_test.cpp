@@ -38,7 +38,11 @@ Label4 6240,2880,495,495 =|Line1 3240,3480,6240,3480|
 Check1 11.4 bold Comic Sans MS c000c0 ffffff check_senza_riporto/check_con_riporto ticked|
 Check2 8.4 Comic Sans MS 0 c0c0c0 check_con_aiuto/check_senza_aiuto ticked|cmdStampa "Stampa lo schermo"|
 CmdRisolvi "Mostra la soluzione"|CmdSomma "Ripete l'operazione"|CmdEnd "Ritorna al menù"|
-CmdVai "Inserisce i numeri")"},
+CmdVai "Inserisce i numeri"|Label5 27.6 bold italic Comic Sans MS ff ffffff|
+Label6 14.4 italic Comic Sans MS c00000 ffffff|Label7 14.4 italic Comic Sans MS c00000 ffffff|
+lblFatte 14.4 bold Comic Sans MS c00000 ffffff|lblErrori 14.4 bold Comic Sans MS c00000 ffffff|
+Frame1 9 bold Comic Sans MS 0 ffc080|lblScrivi 20.4 bold Comic Sans MS ff0000 ffffff|
+lblUao 20.4 bold Comic Sans MS ff ffffff|CmbNSA 9.6 bold Comic Sans MS 0 ffffff|Timer1 500 ms)"},
         {"frmAdd2", DalComputer,
          "Label1 60,2100,3075,255 N° cifre primo addendo|Label2 180,2820,2955,255 N° cifre secondo "
          "addendo"},
@@ -59,7 +63,8 @@ LblRisultato 2520,4740,4395,615 Ciao|lblScrivi 2520,5400,4395,615|lblUao 960,558
 Label9 7200,120,1155,435 Eseguite|Label8 7200,600,1035,435 Errori|lblFatte 8460,120,495,435  0|
 TxtRiporto(2) 15.6 bold Comic Sans MS ff0000 ffc080|txtTerzoAdd(3) 21.6 bold Comic Sans MS 0 ffc080|
 TxtSomma(1) 21.6 bold Comic Sans MS c0 ffc080|Label6 21.6 bold Times New Roman 0 ffc080|
-Label3 6120,1920,495,495 +|Label6 6120,2520,495,495 +|Label4 6120,3120,495,495 =|Line1 3120,3720,6120,3720|)"},
+Label3 6120,1920,495,495 +|Label6 6120,2520,495,495 +|Label4 6120,3120,495,495 =|Line1 3120,3720,6120,3720|
+Timer1 500 ms|)"},
         {"frmAdd3", DalComputer, "Label7 60,3120,3015,255 N° cifre terzo addendo"},
         {"frmAdd3_bis", DaTe,
          board(5640, "TxtRiporto 1560 495 TxtPrimoAdd 2040 615 TxtSecondoAdd 2640 615 txtTerzoAdd 3240 615 "

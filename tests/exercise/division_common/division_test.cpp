@@ -101,7 +101,7 @@ TEST(DivFinestre, LoadAsDrawnForEitherChooser) {
     const std::string destra = testing_support::kKeypad +
         "cmdStampa 7620,1380,1395,495|Frame1 7320,2100,1935,2655 Tastierino numerico|CmdAiuto 720,2040,1095,495|"
         "backspace 8040,4140,1095,495|Shape1 7320,180,1935,975|Label6 7380,180,1155,435 Eseguite|lblFatte 8640,180,495,435  0|"
-        "Label7 7380,660,1035,435 Errori|lblErrori 8640,660,495,435  0|CmdAiuto \"Mostra la soluzione\"|";
+        "Label7 7380,660,1035,435 Errori|lblErrori 8640,660,495,435  0|CmdAiuto \"Mostra la soluzione\"|Timer1 500 ms|";
     const char* const operandi[] = {"     Clicca e scrivi     (max 4 cifre)", "     Clicca e scrivi     (max 2 cifre)",
                                     "                     N° cifre dividendo", "                      N° cifre divisore"};
     const std::tuple<const char*, std::string, const char*, const char*, std::string> finestre[] = {
@@ -118,7 +118,7 @@ TEST(DivFinestre, LoadAsDrawnForEitherChooser) {
          "TxtDividendo(5) 3120,2460,495,405|Label3 3660,2400,315,495 :|TxtDivisore 3960,2460,795,435|"
          "Label4 4800,2400,375,495 =|TxtQuoziente(4) 6660,2460,495,435|RP1(2) 2160,2880,495,225|txtResto1(3) 2640,3060,495,435|"
          "txtResto2(1) 2160,3660,495,435|RP4(1) 3120,4680,495,225|txtResto4(2) 3600,4860,495,435",
-         "lblScrivi 18 bold Comic Sans MS ff0000 ffffff|RP1(2) 7.8 bold MS Sans Serif ff0000 ffc080|txtResto2(1) 14.4 bold Comic Sans MS c0 ffc080|Label3 21.6 bold Times New Roman 0 ffc080",
+         "lblScrivi 18 bold Comic Sans MS ff0000 ffffff|LblRisultato 18 bold Comic Sans MS ff0000 ffffff|RP1(2) 7.8 bold MS Sans Serif ff0000 ffc080|txtResto2(1) 14.4 bold Comic Sans MS c0 ffc080|Label3 21.6 bold Times New Roman 0 ffc080",
          "txtCappello(1) 2340,1680,480,330|TxtDividendo(2) 2820,2160,495,435|TxtDivisore 4620,2160,795,405|"
          "TxtQuoziente(1) 5880,2160,495,405|RP3(2) 3780,3780,495,225|txtResto4(4) 5220,4560,495,435|Label4 5460,2100,375,495 =",
          "Divisione Compatta|9516x6828||"},
