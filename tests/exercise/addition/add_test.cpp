@@ -114,11 +114,12 @@ TEST(Addizione, Transcripts) {
     EXPECT_EQ(gioca(DalComputer, kTrascrizioni), kTrascrizioni);
     // The operand entry (see gioca()), typed: the hand blinks until a box is clicked or a key
     // pressed; unusable operands are refused silently, the digits going on into the active box
-    // (four at most); after the finish only one hand is shown, a digit goes nowhere; after
-    // "Soluzione" the next operation is the child's to work. Drawn: a choice keeps the board, an
-    // option or a list opened empties it (the third list of three leaves print on); the draws
-    // within each list's digits; with "senza riporto" a pair that carries is drawn again, a column
-    // of exactly 9 is kept, the top column may overflow.
+    // (four at most); after the finish only one hand is shown, a digit goes nowhere, and after the
+    // guide switch into the box the hand shows; after "Soluzione" the next operation is the
+    // child's to work. Drawn: a choice keeps the board, an option or a list opened empties it (the
+    // third list of three leaves print on); the draws within each list's digits; with "senza
+    // riporto" a pair that carries is drawn again, a column of exactly 9 is kept, the top column
+    // may overflow.
     const char* copione = R"(@frmAdd2 47 38 0 | 47/38 txtFattori(0) 1 -~ Image2 --++- - -
 ? ~ | 47/38 txtFattori(0) 1 mano(0)~ Image2 --++- - -
 ? txtFattori(0) = 12345 backspace txtFattori(1) = 9 backspace backspace 5 | 123/5 txtFattori(1) 1 mano(1) Image2 --++- - 102,102
@@ -128,6 +129,7 @@ TEST(Addizione, Transcripts) {
 @frmAdd2 47 38 0 CmdVai Check2 7 | 7/ txtFattori(0) 1 mano(0) Image1 --++- - 105,102
 @frmAdd2 47 38 0 txtFattori(1) | 47/38 txtFattori(1) 1 mano(1) Image2 --++- - 102
 @frmAdd2 47 3 0 txtFattori(1) 8 CmdVai 518 | / CmdVai 0 mano(0) Image3 ++--- - 102,105,104,104,104,101
+? Check2 7 | 7/ txtFattori(0) 1 mano(0) Image3 --++- - 102
 @frmAdd2 47 38 0 CmdVai CmdRisolvi
 = txtFattori(0) 12 txtFattori(1) 34 CmdVai | 4440 ..... ...12 ...34 .....
 @frmAdd3 45 38 19 0 | 45/38/19 txtFattori(0) 1 -~ Image2 --++ - -
