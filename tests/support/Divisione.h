@@ -39,10 +39,10 @@ inline AMano aMano(int dividendo, int divisore) {
     }
 }
 
-// Each step's subtraction of an extended division worked on paper (a: its digits), in columns: for
-// each keypad digit, the column a remainder digit answers ("a-b= c": the partial dividend's digit
-// after its borrows, the product's, the remainder's), else ""; the marks over the partial dividends,
-// mark rows 0..3, cells 1..4 each closed by a '|'.
+// The subtractions of an extended division worked on paper (a), in columns: for each keypad digit,
+// the column a remainder digit answers ("a-b= c": the partial dividend's digit after its borrows, the
+// product's, the remainder's), else ""; the marks over the partial dividends, mark rows 0..3, cells
+// 1..4 each closed by a '|'.
 struct InColonna {
     std::vector<std::string> colonne;
     std::string segni;
