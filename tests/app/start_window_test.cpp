@@ -63,7 +63,11 @@ TEST(StartWindow, LoadsInPlaceAndAnswersEveryButton) {
                   "CmdMoltiplicazione1 660,4200,3915,615|CmdMoltiplicazione2 4920,4200,3915,615|"
                   "cmdDivisione1 660,4980,3915,615|cmdDivisione2 4920,4980,3915,615|"
                   "cmdInfo 1860,5760,1515,555|Check1 4020,5760,1515,555|cmdEsci 6120,5760,1515,555") +
-            misplaced(start, "Label2 48 bold Comic Sans MS c000c0 ffffff"),
+            misplaced(
+                start,
+                "Label2 48 bold Comic Sans MS c000c0 ffffff|Label5 20.4 bold Comic Sans MS c000c0 ffffff|"
+                "Label1 8.4 Comic Sans MS c0 ffffff|Label3 8.4 Comic Sans MS c0 ffffff|"
+                "Label4 8.4 Comic Sans MS c0 ffffff"),
         "");
     EXPECT_EQ(start.caption + " " + std::to_string(start.width) + "x" + std::to_string(start.height) + " " +
                   std::to_string(start.Timer1.interval),
@@ -98,7 +102,7 @@ TEST(StartWindow, LoadsInPlaceAndAnswersEveryButton) {
     }
     auto& info = p.forms.get<app::FrmInfo>("frmInfo");
     std::string s = info.caption + " " + std::to_string(info.width) + "x" + std::to_string(info.height) +
-                    " " + misplaced(info, "cmdOK 3360,5100,1395,555");
+                    " " + misplaced(info, "cmdOK 3360,5100,1395,555|frmInfo 12 Comic Sans MS c0 ffffc0");
     for (const std::string& riga : info.printedLines)
         s += "|" + riga;
     EXPECT_EQ(s,

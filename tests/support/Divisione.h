@@ -2,6 +2,7 @@
 
 #include "exercise/division_compact/FrmDivCompatta.h"
 #include "exercise/division_extended/FrmDivEstesa.h"
+#include "support/Esercizio.h"
 
 #include <algorithm>
 
@@ -36,6 +37,46 @@ inline AMano aMano(int dividendo, int divisore) {
         a.cifre[0] += t[colonna], a.cifre[1] += t[colonna];
         d = d % divisore * 10 + (t[colonna] - '0');
     }
+}
+
+// The subtractions of an extended division worked on paper (a), in columns: for each keypad digit,
+// the column a remainder digit answers ("a-b= c": the partial dividend's digit after its borrows, the
+// product's, the remainder's), else ""; the marks over the partial dividends, mark rows 0..3, cells
+// 1..4 each closed by a '|'.
+struct InColonna {
+    std::vector<std::string> colonne;
+    std::string segni;
+};
+
+inline InColonna inColonna(const AMano& a, int divisore) {
+    InColonna c;
+    c.colonne.reserve(a.cifre[1].size());
+    std::string segni[4][5];
+    for (std::size_t k = 1; k <= a.passi.size(); ++k) {
+        const int d = a.passi[k - 1], prodotto = d / divisore * divisore, resto = d % divisore;
+        // Nothing for the digit brought down, the quotient digit and the product's digits.
+        c.colonne.resize(c.colonne.size() + (k > 1) + 2 + (prodotto >= 10) + (prodotto >= 100));
+        for (int posto = 0; posto <= (resto >= 10); ++posto) {
+            const int p = cifraDi(prodotto, posto), r = cifraDi(resto, posto);
+            c.colonne.push_back(" " + std::to_string(p + r) + "-" + char('0' + p) + "= " + char('0' + r));
+        }
+        // A column that borrows or lends shows its digit after the borrows; a product of one digit is
+        // taken away in the head. The tens of a three-digit product are a number, a blank before it,
+        // in the first step, and later where they borrow for a two-digit remainder.
+        const std::size_t unita = std::size_t(a.cella) + (k > 1);
+        for (int posto = 0; posto < 3 && prodotto >= 10; ++posto)
+            if (prende(d, prodotto, posto) || prende(d, prodotto, posto - 1)) {
+                std::string& segno = segni[k - 1][unita - std::size_t(posto)];
+                if (posto == 1 && prodotto >= 100 && (k == 1 || (prende(d, prodotto, 1) && resto >= 10)))
+                    segno = " ";
+                segno += std::to_string(cifraDi(prodotto, posto) + cifraDi(resto, posto));
+            }
+    }
+    c.segni.reserve(64);
+    for (const auto& riga : segni)
+        for (std::size_t i = 1; i <= 4; ++i)
+            (c.segni += riga[i]) += '|';
+    return c;
 }
 
 } // namespace testing_support::divisione

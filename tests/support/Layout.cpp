@@ -34,7 +34,13 @@ std::string misplaced(const forms::Form& form, const std::string& table) {
         const forms::Control* c = form.find(name);
         std::ostringstream as;
         as << name << std::hex;
-        if (name == form.name())
+        const auto looks = [&as](const forms::Font& f, forms::Rgb fore, forms::Rgb back) {
+            as << ' ' << f.points << (f.bold ? " bold " : " ") << (f.italic ? "italic " : "") << f.family
+               << ' ' << fore << ' ' << back;
+        };
+        if (name == form.name() && second.substr(0, second.find(' ')).find('x') == std::string::npos)
+            looks(form.font, form.foreColor, form.backColor);
+        else if (name == form.name())
             as << ' ' << std::dec << form.width << 'x' << form.height << std::hex << ' ' << form.backColor
                << (form.topmost && !form.closeCommand ? " fixed " : " ") << form.icon
                << (form.icon.empty() ? "" : " ") << form.caption;
@@ -44,10 +50,13 @@ std::string misplaced(const forms::Form& form, const std::string& table) {
             as.str(name + " \"" + c->tooltip + "\"");
         else if (second.substr(0, second.find(' ')).find(',') != std::string::npos)
             as.str(place(*c));
-        else
-            as << ' ' << c->font.points << (c->font.bold ? " bold " : " ") << c->font.family << ' '
-               << c->foreColor << ' ' << c->backColor << (c->picture.empty() ? "" : " " + c->picture)
+        else if (c->kind() == forms::ControlKind::Timer)
+            as << ' ' << std::dec << c->interval << " ms";
+        else {
+            looks(c->font, c->foreColor, c->backColor);
+            as << (c->picture.empty() ? "" : " " + c->picture)
                << (c->pictureChecked.empty() ? "" : "/" + c->pictureChecked) << (c->checked ? " ticked" : "");
+        }
         if (as.str() != row) out += as.str() + "|";
     }
     return out;

@@ -12,10 +12,10 @@ namespace testing_support {
 // form has it ("name missing" for a control it lacks); "" when all match. Four kinds of row:
 // a control's place, "name left,top,width,height text" in twips (inside its frame for a keypad
 // key; for a line, its other end x2,y2 in place of the size; no text when it shows none); its looks, "name
-// points [bold ]family fore back[ picture[/picture when ticked]][ ticked]" (colours in hex, " ticked"
-// for a ticked box); its tooltip, 'name "text"';
+// points [bold ][italic ]family fore back[ picture[/picture when ticked]][ ticked]" (colours in hex,
+// " ticked" for a ticked box), or a timer's "name interval ms"; its tooltip, 'name "text"';
 // and the form's own, "formname widthxheight back [fixed ][icon ]caption" (fixed: on top, with no
-// close command).
+// close command), or its looks, "formname points [bold ][italic ]family fore back".
 std::string misplaced(const forms::Form& form, const std::string& table);
 // Expects each window, opened by name in a fresh program with the chooser `chi` (and the
 // counters at 3, which it must show afresh), to match its table (misplaced()).

@@ -38,7 +38,11 @@ Label4 6240,2880,495,495 =|Line1 3240,3480,6240,3480|
 Check1 11.4 bold Comic Sans MS c000c0 ffffff check_senza_riporto/check_con_riporto ticked|
 Check2 8.4 Comic Sans MS 0 c0c0c0 check_con_aiuto/check_senza_aiuto ticked|cmdStampa "Stampa lo schermo"|
 CmdRisolvi "Mostra la soluzione"|CmdSomma "Ripete l'operazione"|CmdEnd "Ritorna al menù"|
-CmdVai "Inserisce i numeri")"},
+CmdVai "Inserisce i numeri"|Label5 27.6 bold italic Comic Sans MS ff ffffff|
+Label6 14.4 italic Comic Sans MS c00000 ffffff|Label7 14.4 italic Comic Sans MS c00000 ffffff|
+lblFatte 14.4 bold Comic Sans MS c00000 ffffff|lblErrori 14.4 bold Comic Sans MS c00000 ffffff|
+Frame1 9 bold Comic Sans MS 0 ffc080|lblScrivi 20.4 bold Comic Sans MS ff0000 ffffff|
+lblUao 20.4 bold Comic Sans MS ff ffffff|CmbNSA 9.6 bold Comic Sans MS 0 ffffff|Timer1 500 ms)"},
         {"frmAdd2", DalComputer,
          "Label1 60,2100,3075,255 N° cifre primo addendo|Label2 180,2820,2955,255 N° cifre secondo "
          "addendo"},
@@ -59,7 +63,8 @@ LblRisultato 2520,4740,4395,615 Ciao|lblScrivi 2520,5400,4395,615|lblUao 960,558
 Label9 7200,120,1155,435 Eseguite|Label8 7200,600,1035,435 Errori|lblFatte 8460,120,495,435  0|
 TxtRiporto(2) 15.6 bold Comic Sans MS ff0000 ffc080|txtTerzoAdd(3) 21.6 bold Comic Sans MS 0 ffc080|
 TxtSomma(1) 21.6 bold Comic Sans MS c0 ffc080|Label6 21.6 bold Times New Roman 0 ffc080|
-Label3 6120,1920,495,495 +|Label6 6120,2520,495,495 +|Label4 6120,3120,495,495 =|Line1 3120,3720,6120,3720|)"},
+Label3 6120,1920,495,495 +|Label6 6120,2520,495,495 +|Label4 6120,3120,495,495 =|Line1 3120,3720,6120,3720|
+Timer1 500 ms|)"},
         {"frmAdd3", DalComputer, "Label7 60,3120,3015,255 N° cifre terzo addendo"},
         {"frmAdd3_bis", DaTe,
          board(5640, "TxtRiporto 1560 495 TxtPrimoAdd 2040 615 TxtSecondoAdd 2640 615 txtTerzoAdd 3240 615 "
@@ -109,11 +114,12 @@ TEST(Addizione, Transcripts) {
     EXPECT_EQ(gioca(DalComputer, kTrascrizioni), kTrascrizioni);
     // The operand entry (see gioca()), typed: the hand blinks until a box is clicked or a key
     // pressed; unusable operands are refused silently, the digits going on into the active box
-    // (four at most); after the finish only one hand is shown, a digit goes nowhere; after
-    // "Soluzione" the next operation is the child's to work. Drawn: a choice keeps the board, an
-    // option or a list opened empties it (the third list of three leaves print on); the draws
-    // within each list's digits; with "senza riporto" a pair that carries is drawn again, a column
-    // of exactly 9 is kept, the top column may overflow.
+    // (four at most); after the finish only one hand is shown, a digit goes nowhere, and after the
+    // guide switch into the box the hand shows; after "Soluzione" the next operation is the
+    // child's to work. Drawn: a choice keeps the board, an option or a list opened empties it (the
+    // third list of three leaves print on); the draws within each list's digits; with "senza
+    // riporto" a pair that carries is drawn again, a column of exactly 9 is kept, the top column
+    // may overflow.
     const char* copione = R"(@frmAdd2 47 38 0 | 47/38 txtFattori(0) 1 -~ Image2 --++- - -
 ? ~ | 47/38 txtFattori(0) 1 mano(0)~ Image2 --++- - -
 ? txtFattori(0) = 12345 backspace txtFattori(1) = 9 backspace backspace 5 | 123/5 txtFattori(1) 1 mano(1) Image2 --++- - 102,102
@@ -123,6 +129,7 @@ TEST(Addizione, Transcripts) {
 @frmAdd2 47 38 0 CmdVai Check2 7 | 7/ txtFattori(0) 1 mano(0) Image1 --++- - 105,102
 @frmAdd2 47 38 0 txtFattori(1) | 47/38 txtFattori(1) 1 mano(1) Image2 --++- - 102
 @frmAdd2 47 3 0 txtFattori(1) 8 CmdVai 518 | / CmdVai 0 mano(0) Image3 ++--- - 102,105,104,104,104,101
+? Check2 7 | 7/ txtFattori(0) 1 mano(0) Image3 --++- - 102
 @frmAdd2 47 38 0 CmdVai CmdRisolvi
 = txtFattori(0) 12 txtFattori(1) 34 CmdVai | 4440 ..... ...12 ...34 .....
 @frmAdd3 45 38 19 0 | 45/38/19 txtFattori(0) 1 -~ Image2 --++ - -

@@ -101,7 +101,7 @@ TEST(DivFinestre, LoadAsDrawnForEitherChooser) {
     const std::string destra = testing_support::kKeypad +
         "cmdStampa 7620,1380,1395,495|Frame1 7320,2100,1935,2655 Tastierino numerico|CmdAiuto 720,2040,1095,495|"
         "backspace 8040,4140,1095,495|Shape1 7320,180,1935,975|Label6 7380,180,1155,435 Eseguite|lblFatte 8640,180,495,435  0|"
-        "Label7 7380,660,1035,435 Errori|lblErrori 8640,660,495,435  0|CmdAiuto \"Mostra la soluzione\"|";
+        "Label7 7380,660,1035,435 Errori|lblErrori 8640,660,495,435  0|CmdAiuto \"Mostra la soluzione\"|Timer1 500 ms|";
     const char* const operandi[] = {"     Clicca e scrivi     (max 4 cifre)", "     Clicca e scrivi     (max 2 cifre)",
                                     "                     N° cifre dividendo", "                      N° cifre divisore"};
     const std::tuple<const char*, std::string, const char*, const char*, std::string> finestre[] = {
@@ -118,7 +118,7 @@ TEST(DivFinestre, LoadAsDrawnForEitherChooser) {
          "TxtDividendo(5) 3120,2460,495,405|Label3 3660,2400,315,495 :|TxtDivisore 3960,2460,795,435|"
          "Label4 4800,2400,375,495 =|TxtQuoziente(4) 6660,2460,495,435|RP1(2) 2160,2880,495,225|txtResto1(3) 2640,3060,495,435|"
          "txtResto2(1) 2160,3660,495,435|RP4(1) 3120,4680,495,225|txtResto4(2) 3600,4860,495,435",
-         "lblScrivi 18 bold Comic Sans MS ff0000 ffffff|RP1(2) 7.8 bold MS Sans Serif ff0000 ffc080|txtResto2(1) 14.4 bold Comic Sans MS c0 ffc080|Label3 21.6 bold Times New Roman 0 ffc080",
+         "lblScrivi 18 bold Comic Sans MS ff0000 ffffff|LblRisultato 18 bold Comic Sans MS ff0000 ffffff|RP1(2) 7.8 bold MS Sans Serif ff0000 ffc080|txtResto2(1) 14.4 bold Comic Sans MS c0 ffc080|Label3 21.6 bold Times New Roman 0 ffc080",
          "txtCappello(1) 2340,1680,480,330|TxtDividendo(2) 2820,2160,495,435|TxtDivisore 4620,2160,795,405|"
          "TxtQuoziente(1) 5880,2160,495,405|RP3(2) 3780,3780,495,225|txtResto4(4) 5220,4560,495,435|Label4 5460,2100,375,495 =",
          "Divisione Compatta|9516x6828||"},
@@ -257,6 +257,17 @@ TEST(DivEsempi, HintsWordForWordAndSoluzioneAtEveryPoint) {
           " 6x4+ 5 (che riportavo) = 29|Scrivi 9", " 6x4+ 5 (che riportavo) = 29|...e 2", " 11-4= 7|Scrivi  7",
           " 11-9= 2|Scrivi  2"}},
         {1, 1000, 21, 0, "^^^v 47.. .84./.160 .147/.13. ..../.... ..../....", "0:0910. 1:..510 ggge", " 1800-3240 2280-3720 - -"},
+        // A remainder of 10 after a tens borrow: that mark too is a number; a product of 100: the tens
+        // column under its middle 0.
+        {1, 595, 39, 1, "^^v. 15.. 39../205. 195./10.. ..../.... ..../....", "1:1 10.. eeeg", " 1800-2760 1800-3240 - -",
+          "1:1 10.. eeeeggeeeeeeeeee", {"Clicca sulla seconda cifra.", " 59: 39= 1|Scrivi  1", " 1x9= 9|Scrivi 9",
+          " 1x3= 3|Scrivi 3", " 9-9= 0|Scrivi  0", " 5-3= 2|Scrivi  2", T + "Scrivi  5", " 205: 39= 5|Scrivi  5",
+          " 5x9= 45|Scrivi 5 (e riporta  4)", " 5x3+ 4 (che riportavo) = 19|Scrivi 9",
+          " 5x3+ 4 (che riportavo) = 19|...e 1", " 5-5= 0|Scrivi  0", " 10-9= 1|Scrivi  1"}},
+        {1, 110, 25, 1, "^^^. 4... 100./.10. ..../.... ..../.... ..../....", "eeeg", " 1800-3240 - - -", E,
+          {"Clicca sulla terza cifra.", " 110: 25= 4|Scrivi  4", " 4x5= 20|Scrivi 0 (e riporta  2)",
+          " 4x2+ 2 (che riportavo) = 10|Scrivi 0", " 4x2+ 2 (che riportavo) = 10|...e 1", " 0-0= 0|Scrivi  0",
+          " 1-0= 1|Scrivi  1"}},
         {1, 4200, 22, 1, "^^vv 190. 22../200. 198./.20. ..0./20.. ..../....", "1:1910. eeee", " 1800-2760 1800-3240 2760-3720 -"}};
     // clang-format on
     for (const Esempio& e : esempi) {
@@ -370,9 +381,10 @@ std::string testi(const forms::Form& f) {
 // they accept by a child who never errs but, on some pairs, first clicks every wrong dividend cell and
 // types a wrong digit before each right one; half of those pairs in the plain window follow
 // "Ripeti", and only the plain window counts what is not repeated. Before each digit the cell asked
-// is an empty one, after a 104 and a smile; guided, the hint's sum holds and it asks for that digit.
-// The end: "Bravissimo", 101, then nothing answers; the extended window's bars under each partial
-// dividend; guided, its finished board as "Soluzione" shows it, marks and all.
+// is an empty one, after a 104 and a smile; guided, the hint asks for that digit, in the extended
+// window a remainder digit after its column worked on paper. The end: "Bravissimo", 101, then nothing
+// answers; the extended window's bars under each partial dividend; guided, its finished board as
+// "Soluzione" shows it, its marks those worked on paper.
 template <class W> void spazza(const char* nome, int da, int a) {
     Finestra finestre[2]{{nome, DaTe}, {nome, DaTe}};
     finestre[0].f.Check2.checked = false; // plain; the other guided
@@ -380,6 +392,8 @@ template <class W> void spazza(const char* nome, int da, int a) {
     for (int dividendo = da; dividendo < a; ++dividendo) {
         for (int divisore = 1; divisore <= 99 && divisore <= dividendo; ++divisore) {
             const AMano m = aMano(dividendo, divisore);
+            InColonna sottrazione;
+            if constexpr (kEstesa<W>) sottrazione = inColonna(m, divisore);
             const int sbaglia = dividendo % 7 != 0 ? -1 : dividendo / 7 % 2; // the window that errs
             const bool ripeti = sbaglia == 0 && divisore % 2 == 0;
             for (int g = 0; g < 2; ++g) {
@@ -396,13 +410,16 @@ template <class W> void spazza(const char* nome, int da, int a) {
                 f.TxtDividendo_Click(m.cella);
                 std::size_t e = 0;
                 int passi = 0;
-                const auto giusta =
-                    [&](const forms::Control& c) { // guided, "Scrivi  d" or "...e d" asks for it
-                        const char cifra = m.cifre[kEstesa<W>][e++];
-                        const bool attesa = c.text.empty() && f.Image2.visible && suoni.back() == 104 &&
-                                            (g == 0 || f.lblScrivi.text.find(cifra) < 10);
-                        return attesa ? cifra - '0' : -1;
-                    };
+                const auto giusta = [&](const forms::Control& c) {
+                    // Guided, "Scrivi  d" or "...e d" asks for it, a remainder digit after its column.
+                    const std::size_t i = e++;
+                    const char cifra = m.cifre[kEstesa<W>][i];
+                    const bool attesa = c.text.empty() && f.Image2.visible && suoni.back() == 104 &&
+                                        (g == 0 || f.lblScrivi.text.find(cifra) < 10) &&
+                                        (!kEstesa<W> || g == 0 || sottrazione.colonne[i].empty() ||
+                                         f.LblRisultato.text == sottrazione.colonne[i]);
+                    return attesa ? cifra - '0' : -1;
+                };
                 ASSERT_EQ(testing_support::lavora(f, giusta, g == sbaglia, passi), "")
                     << dividendo << ":" << divisore << " " << g << " " << f.LblRisultato.text << "|"
                     << f.lblScrivi.text;
@@ -424,11 +441,17 @@ template <class W> void spazza(const char* nome, int da, int a) {
                                     l.x2 == 1800 + 480 * fine && l.y2 == 2760 + 840 * int(k - 1))
                             << dividendo << ":" << divisore << " " << k;
                     }
-                if (kEstesa<W> && g == 1) {
-                    const std::string scritta = testi(f);
-                    f.CmdAiuto_Click();
-                    ASSERT_EQ(testi(f), scritta) << dividendo << ":" << divisore;
-                }
+                if constexpr (kEstesa<W>)
+                    if (g == 1) {
+                        std::string segni;
+                        for (int k = 0; k < 4; ++k)
+                            for (int i = 1; i <= 4; ++i)
+                                (segni += f.RP(k)[i].text) += '|';
+                        ASSERT_EQ(segni, sottrazione.segni) << dividendo << ":" << divisore;
+                        const std::string scritta = testi(f);
+                        f.CmdAiuto_Click();
+                        ASSERT_EQ(testi(f), scritta) << dividendo << ":" << divisore;
+                    }
             }
         }
     }

@@ -23,7 +23,7 @@ TEST(Molt, Layouts) {
 txtFattori(0) 1140,2160,1035,405|txtFattori(1) 1140,2880,1035,405|CmbNPF 1380,2160,615,315|
 CmbNSF 1380,2880,615,315|CmdVai 960,3420,1395,495|Image1 1260,4260,900,855|Image4 1260,4260,900,855|
 lblUao 1020,5280,1515,615|txtFattori(1) 14.4 Comic Sans MS c0 ffffff|Label3 18 Comic Sans MS 0 ffc080|
-CmdProdotto "Ripete l'operazione"|)";
+CmdProdotto "Ripete l'operazione"|Timer1 500 ms|)";
     expectPlaced({
         {"frmMolt1", DaTe,
          pannello +

@@ -31,7 +31,7 @@ TxtMinuendo(1) 21.6 bold Comic Sans MS 0 ffc080|TxtSottraendo(4) 21.6 bold Comic
 TxtDifferenza(0) 21.6 bold Comic Sans MS 80 ffc080|Label3 21.6 bold Times New Roman 0 ffc080|
 Check1 11.4 bold Comic Sans MS c000c0 ffffff check_senza_prestito/check_con_prestito ticked|
 Check2 8.4 Comic Sans MS 0 c0c0c0 check_con_aiuto/check_senza_aiuto ticked|
-CmdInserisci "Inserisce i numeri"|CmdRipeti "Ripete l'operazione")"},
+CmdInserisci "Inserisce i numeri"|CmdRipeti "Ripete l'operazione"|Timer1 500 ms)"},
         {"frmSott1", DaTe,
          "Label1 60,2040,3015,255 Clicca e scrivi (max 5 cifre)|Label2 60,2700,3015,255 Clicca e scrivi "
          "(max "
