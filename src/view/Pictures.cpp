@@ -1,5 +1,7 @@
 #include "view/Pictures.h"
 
+#include "view/PicturesSvg.h"
+
 #include <QHash>
 #include <QSvgRenderer>
 #include <memory>
@@ -35,14 +37,10 @@ QImage greyedCopy(const QImage& source) {
 
 // The picture drawn over a box of size `drawing`, on a canvas of size `canvas`.
 QImage drawn(const std::string& name, QSize canvas, QSize drawing) {
-    QImage img(canvas, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    if (QSvgRenderer* r = renderer(name)) {
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        r->render(&p, QRectF(QPointF(0, 0), QSizeF(drawing)));
-    }
-    return img;
+    if (QSvgRenderer* r = renderer(name)) return drawSvg(*r, canvas, drawing);
+    QImage empty(canvas, QImage::Format_ARGB32_Premultiplied);
+    empty.fill(Qt::transparent);
+    return empty;
 }
 
 } // namespace
