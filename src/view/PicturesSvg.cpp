@@ -6,7 +6,7 @@
 namespace view::pictures {
 
 QImage drawSvg(QSvgRenderer& svg, QSize canvas, QSize drawing) {
-    QImage img(canvas, QImage::Format_ARGB32_Premultiplied);
+    QImage img(canvas, kDrawnFormat);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
