@@ -1,8 +1,17 @@
 #include "view/Pictures.h"
 
+#include "view/PicturesSvg.h"
+
 #include <QHash>
+#include <QResource>
 #include <QSvgRenderer>
+#include <cstring>
 #include <memory>
+
+// Outside any namespace, as Qt asks.
+static void initDrawnPictures() {
+    Q_INIT_RESOURCE(drawn_pictures);
+}
 
 namespace view::pictures {
 
@@ -33,25 +42,55 @@ QImage greyedCopy(const QImage& source) {
     return out;
 }
 
-// The picture drawn over a box of size `drawing`, on a canvas of size `canvas`.
-QImage drawn(const std::string& name, QSize canvas, QSize drawing) {
-    QImage img(canvas, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    if (QSvgRenderer* r = renderer(name)) {
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        r->render(&p, QRectF(QPointF(0, 0), QSizeF(drawing)));
-    }
-    return img;
+// The top left of the picture drawn beforehand, as much of it as `size` holds; null if the
+// picture was not drawn beforehand or is smaller than `size`.
+QImage drawnPart(const std::string& name, QSize size) {
+    const QImage whole = prerendered(name);
+    if (whole.isNull() || !QRect(QPoint(0, 0), whole.size()).contains(QRect(QPoint(0, 0), size))) return {};
+    // Shares the pixels: they are compiled in and stay.
+    return QImage(whole.constBits(), size.width(), size.height(), whole.bytesPerLine(), whole.format());
+}
+
+// The picture drawn over a box of size `drawing`, on a canvas of size `canvas`: drawn
+// beforehand when it is drawn at its own size, else from its SVG.
+QImage drawnAt(const std::string& name, QSize canvas, QSize drawing) {
+    if (drawing == naturalSize(name))
+        if (QImage part = drawnPart(name, canvas); !part.isNull()) return part;
+    if (QSvgRenderer* r = renderer(name)) return drawSvg(*r, canvas, drawing);
+    QImage empty(canvas, kDrawnFormat);
+    empty.fill(Qt::transparent);
+    return empty;
 }
 
 } // namespace
 
+QImage prerendered(const std::string& name) {
+    static const bool ready = (initDrawnPictures(), true);
+    (void)ready;
+    const QResource resource(QStringLiteral(":/drawn/%1").arg(QString::fromStdString(name)));
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) return {};
+    const qsizetype bytes = resource.size();
+    quint32 size[2] = {0, 0};
+    if (bytes < kDrawnHeader) return {};
+    std::memcpy(size, resource.data(), sizeof size);
+    const qsizetype w = size[0], h = size[1];
+    if (bytes != kDrawnHeader + w * h * 4) return {};
+    const uchar* pixels = resource.data() + kDrawnHeader;
+    // Shares the pixels, which are compiled in and stay, if they lie on 32-bit boundaries
+    // as QImage wants them.
+    if (reinterpret_cast<quintptr>(pixels) % alignof(quint32) == 0)
+        return QImage(pixels, int(w), int(h), int(w * 4), kDrawnFormat);
+    QImage copy(int(w), int(h), kDrawnFormat);
+    std::memcpy(copy.bits(), pixels, std::size_t(w * h * 4));
+    return copy;
+}
+
 bool exists(const std::string& name) {
-    return !name.empty() && renderer(name) != nullptr;
+    return !name.empty() && (!prerendered(name).isNull() || renderer(name) != nullptr);
 }
 
 QSize naturalSize(const std::string& name) {
+    if (const QImage d = prerendered(name); !d.isNull()) return d.size();
     QSvgRenderer* r = renderer(name);
     return r != nullptr ? r->defaultSize() : QSize();
 }
@@ -65,7 +104,7 @@ QImage image(const std::string& name, QSize size, bool greyed) {
                             .arg(greyed ? 1 : 0);
     auto it = cache.find(key);
     if (it != cache.end()) return it.value();
-    QImage img = drawn(name, size, size);
+    QImage img = drawnAt(name, size, size);
     if (greyed) img = greyedCopy(img);
     cache.insert(key, img);
     return img;
@@ -73,7 +112,7 @@ QImage image(const std::string& name, QSize size, bool greyed) {
 
 QImage cropped(const std::string& name, QSize size) {
     const QSize natural = naturalSize(name);
-    return drawn(name, natural.boundedTo(size), natural);
+    return drawnAt(name, natural.boundedTo(size), natural);
 }
 
 } // namespace view::pictures
