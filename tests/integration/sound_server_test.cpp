@@ -1,5 +1,6 @@
 // The program's sound player against a PulseAudio server of this test's own, in a runtime folder of
-// its own, that dies while sounds play and starts again some seconds later, or kills the player's stream.
+// its own, that dies while sounds play and starts again some seconds later, or kills the player's
+// stream; and the player's first second.
 #include "Recorder.h"
 #include "platform/qt/DeferredSoundPlayer.h"
 #include "platform/qt/QtResources.h"
@@ -95,6 +96,35 @@ TEST(Sound, IsHeardAgainAfterTheServerRestarts) {
     const QString listed =
         testing_support::output("pactl", {"--server=" + server.address(), "list", "sink-inputs"});
     EXPECT_EQ(listed.count("Corked: yes"), 1) << listed.toStdString();
+}
+
+// The stream opens, silent, as soon as the player is made: a sound asked for at once, or once the
+// stream is there (before any sound), is heard at once, not when the next try to reach the server is
+// due, a second after the first.
+TEST(Sound, IsOpenedAtStartSoAnEarlySoundIsHeardAtOnce) {
+    OwnServer server;
+    server.start();
+    qputenv("PULSE_SERVER", server.address().toLocal8Bit());
+    Recorder heard(OwnServer::sink(), server.address());
+    for (const bool streamFirst : {false, true}) {
+        SCOPED_TRACE(streamFirst);
+        platform::DeferredSoundPlayer player;
+        QElapsedTimer made;
+        made.start();
+        player.open();
+        if (streamFirst) {
+            while (server.streams().isEmpty() && made.elapsed() < 700)
+                QTest::qWait(20);
+            EXPECT_EQ(server.streams().count('\n'), 1) << "no stream before the first sound";
+        }
+        const qsizetype asked = heard.slices();
+        player.play(platform::QtResources().sound(102));
+        const qsizetype onset = heard.onset(asked, 2000);
+        EXPECT_GE(onset, 0) << "not heard";
+        EXPECT_LT((onset - asked) * 5, 500)
+            << "ms, heard late; the player was made " << made.elapsed() << " ms ago";
+        QTest::qWait(200); // to its end
+    }
 }
 
 } // namespace
