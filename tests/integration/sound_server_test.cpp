@@ -1,5 +1,6 @@
 // The program's sound player against a PulseAudio server of this test's own, in a runtime folder of
-// its own, that dies while sounds play and starts again some seconds later.
+// its own, that dies while sounds play and starts again some seconds later, or kills the player's
+// stream; and the player's first second.
 #include "Recorder.h"
 #include "platform/qt/DeferredSoundPlayer.h"
 #include "platform/qt/QtResources.h"
@@ -23,15 +24,27 @@ class OwnServer {
     static QString sink() { return "own_null"; }
 
     void start() {
-        pulse_.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1",
-                                    "--load=module-native-protocol-unix auth-anonymous=1",
-                                    "--load=module-null-sink sink_name=" + sink()});
+        pulse_.start("pulseaudio",
+                     {"-n", "--daemonize=no", "--exit-idle-time=-1",
+                      "--load=module-native-protocol-unix auth-anonymous=1",
+                      "--load=module-null-sink sink_name=" + sink(), "--load=module-cli-protocol-unix"});
         QProcess info;
         QElapsedTimer t;
         for (t.start();
              info.start("pactl", {"--server=" + address(), "info"}), info.waitForFinished(), info.exitCode();
              QTest::qWait(50))
             ASSERT_LT(t.elapsed(), 5000) << "no pulseaudio";
+    }
+    // The streams that play into it, one a line ("id\tsink\t...").
+    QString streams() const {
+        return testing_support::output("pactl", {"--server=" + address(), "list", "short", "sink-inputs"});
+    }
+    // Fails the streams that play into it while their connections live (which pactl cannot do).
+    void killStreams() {
+        QProcess pacmd;
+        pacmd.setProcessEnvironment(pulse_.processEnvironment());
+        for (const QString& stream : streams().split('\n', Qt::SkipEmptyParts))
+            pacmd.start("pacmd", {"kill-sink-input", stream.section('\t', 0, 0)}), pacmd.waitForFinished();
     }
     void kill() {
         pulse_.kill();
@@ -44,8 +57,8 @@ class OwnServer {
 };
 
 // A sound asked for every 150 ms; the server killed 4 s in and started again 3 s later, longer than
-// any one try to reach it: the sounds are heard before, and again after, through one stream that
-// is corked once they stop.
+// any one try to reach it: the sounds are heard before, and again after, also once the server has
+// killed the stream, through one stream that is corked once they stop.
 TEST(Sound, IsHeardAgainAfterTheServerRestarts) {
     OwnServer server;
     server.start();
@@ -68,12 +81,50 @@ TEST(Sound, IsHeardAgainAfterTheServerRestarts) {
     server.start();
     Recorder heard(OwnServer::sink(), server.address());
     EXPECT_GE(heard.onset(0, 3000), 0) << "not heard after the server came back";
+    // A stream that fails while its connection lives is opened again for the next sound: once the
+    // sounds rest, the server kills it.
+    clicks.stop();
+    QTest::qWait(400);
+    server.killStreams();
+    EXPECT_EQ(server.streams(), "");
+    const qsizetype killed = heard.slices();
+    clicks.start(150);
+    EXPECT_GE(heard.onset(killed, 2000), 0) << "not heard after its stream was killed";
     // Once the sounds stop, the stream rests: corked, it costs nobody anything.
     clicks.stop();
     QTest::qWait(700);
     const QString listed =
         testing_support::output("pactl", {"--server=" + server.address(), "list", "sink-inputs"});
     EXPECT_EQ(listed.count("Corked: yes"), 1) << listed.toStdString();
+}
+
+// The stream opens, silent, as soon as the player is made: a sound asked for at once, or once the
+// stream is there (before any sound), is heard at once, not when the next try to reach the server is
+// due, a second after the first.
+TEST(Sound, IsOpenedAtStartSoAnEarlySoundIsHeardAtOnce) {
+    OwnServer server;
+    server.start();
+    qputenv("PULSE_SERVER", server.address().toLocal8Bit());
+    Recorder heard(OwnServer::sink(), server.address());
+    for (const bool streamFirst : {false, true}) {
+        SCOPED_TRACE(streamFirst);
+        platform::DeferredSoundPlayer player;
+        QElapsedTimer made;
+        made.start();
+        player.open();
+        if (streamFirst) {
+            while (server.streams().isEmpty() && made.elapsed() < 700)
+                QTest::qWait(20);
+            EXPECT_EQ(server.streams().count('\n'), 1) << "no stream before the first sound";
+        }
+        const qsizetype asked = heard.slices();
+        player.play(platform::QtResources().sound(102));
+        const qsizetype onset = heard.onset(asked, 2000);
+        EXPECT_GE(onset, 0) << "not heard";
+        EXPECT_LT((onset - asked) * 5, 500)
+            << "ms, heard late; the player was made " << made.elapsed() << " ms ago";
+        QTest::qWait(200); // to its end
+    }
 }
 
 } // namespace
