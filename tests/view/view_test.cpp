@@ -328,6 +328,35 @@ TEST_F(OnScreen, TheCountersSeparatorEndsAtItsBox) {
     }
 }
 
+// In every window, every button, check box and list shows the hand pointer; a button darkens while
+// pressed (its mean lightness), and released away from it does nothing.
+TEST_F(OnScreen, EveryButtonCheckBoxAndListShowsTheHandAndAPressedButtonDarkens) {
+    const std::pair<const char*, const char*> windows[] = {
+        {"frmStart", "cmdInfo"}, {"frmInfo", "cmdOK"},         {"frmAdd2", "CmdEnd"},
+        {"frmAdd3", "CmdEnd"},   {"frmSott1", "CmdEnd"},       {"frmMolt1", "CmdEnd"},
+        {"frmMolt2", "CmdEnd"},  {"frmDivCompatta", "CmdEnd"}, {"frmDivEstesa", "CmdEnd"}};
+    const auto lightness = [](const QImage& i) {
+        return i.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0).lightness();
+    };
+    using enum forms::ControlKind;
+    for (const auto& [window, button] : windows) {
+        forms::Form& f = open(window, DaTe);
+        std::string arrows; // those without the hand
+        for (const forms::Control* c : f.controls())
+            if ((c->kind() == Button || c->kind() == CheckBox || c->kind() == ComboBox) &&
+                widget(f, c->name())->cursor().shape() != Qt::PointingHandCursor)
+                arrows += c->name() + " ";
+        EXPECT_EQ(arrows, "") << window;
+        QWidget* w = widget(f, button);
+        const QImage released = screen(f, button);
+        QTest::mousePress(w, Qt::LeftButton);
+        const QImage pressed = screen(f, button);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(-20, -20));
+        EXPECT_TRUE(lightness(pressed) < lightness(released) * 0.95 && p.forms.isLoaded(window)) << window;
+        p.event([&] { f.unload(); });
+    }
+}
+
 // 987 x 65 typed, solved and printed, as on the default printer, into a PDF read back at 96 dots an inch:
 // from the printable area's top left at its size on screen, the bars span the layout's five columns (x 2880
 // to 5880 twips, y 2280 and 4080); the digits are text; and over the first factor lie row 1's carries in red,
