@@ -469,6 +469,18 @@ TEST_F(OnScreen, EveryButtonCheckBoxAndListShowsTheHandAndAPressedButtonDarkens)
     }
 }
 
+// A see-through label uncovered in part, as by a blinking hand: the hand moved over the middle of
+// "Ciao" and hidden again leaves the red word whole there, as in a fresh drawing of the window.
+TEST_F(OnScreen, ASeeThroughLabelShowsItsWordsWhereAHandLeavesThem) {
+    forms::Form& f = open("frmAdd2", DaTe);
+    forms::Control &mano = *f.find("mano(0)"), &ciao = *f.find("LblRisultato");
+    p.event([&] {
+        mano.left = ciao.left + ciao.width / 2 - 192, mano.top = ciao.top + 120, mano.visible = true;
+    });
+    p.event([&] { mano.visible = false; });
+    EXPECT_TRUE(ink(screen(f).copy(view::pxRect(mano)), red).first > 20 && screen(f) == view::renderForm(f));
+}
+
 // 987 x 65 typed, solved and printed, as on the default printer, into a PDF read back at 96 dots an inch:
 // from the printable area's top left at its size on screen, the bars span the layout's five columns (x 2880
 // to 5880 twips, y 2280 and 4080); the digits are text; and over the first factor lie row 1's carries in red,
