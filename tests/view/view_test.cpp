@@ -328,6 +328,159 @@ TEST_F(OnScreen, TheCountersSeparatorEndsAtItsBox) {
     }
 }
 
+// Whether a glance tells two colours apart: a channel differs by more than 80.
+bool apart(const QColor& a, const QColor& b) {
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                     std::abs(a.blue() - b.blue())}) > 80;
+}
+const QColor kWindow(0xFFC080); // the exercise windows' colour
+const auto dark = [](const QColor& c) { return c.lightness() < 80; };
+const auto red = [](const QColor& c) { return c.red() > 180 && c.green() < 100 && c.blue() < 100; };
+const auto blue = [](const QColor& c) { return c.blue() > c.red() + 60; };
+
+// Whether a control's picture shows what the child should see.
+using Looks = std::function<bool(const QImage&)>;
+
+// The text's ink ends on its baseline (no descenders in it): a line of bold Comic Sans MS `size` px
+// high starts at a label's top, or lies in the middle of a cell.
+Looks baseline(int size, bool middle) {
+    return [=](const QImage& i) {
+        QFont font("Comic Sans MS");
+        font.setPixelSize(size), font.setBold(true);
+        const QFontMetrics m(font);
+        const int bottom = ink(i, [](const QColor& c) { return apart(c, kWindow); }).second.bottom();
+        return std::abs(bottom + 1 - ((middle ? (i.height() - m.height()) / 2 : 0) + m.ascent())) <= 1;
+    };
+}
+
+// The caret stands right of the text: the ink's last columns are a bar at most 3 px wide, with a gap
+// between it and the text's ink.
+Looks caretAfterText(bool (*isInk)(const QColor&)) {
+    return [=](const QImage& i) {
+        std::string columns;
+        for (int x = 0; x < i.width(); ++x)
+            columns += ink(i.copy(x, 0, 1, i.height()), isInk).first > 0 ? '#' : '.';
+        const std::size_t bar = columns.find_last_of('#'), gap = columns.find_last_of('.', bar);
+        return bar != std::string::npos && gap != std::string::npos && bar - gap <= 3 &&
+               columns.find('#') < gap;
+    };
+}
+
+// Ringed all round: in from the middle of each side, the first pixel not in the window's colour
+// stands apart from it and from every colour the boards write in (black, red, navy, blue, grey).
+bool ringed(const QImage& i) {
+    const QColor others[] = {kWindow, Qt::black, 0xFF0000, 0x000080, 0x0000C0, 0x808080};
+    const QPoint c = i.rect().center();
+    for (auto [at, step] : {std::pair{QPoint(0, c.y()), QPoint(1, 0)},
+                            {QPoint(i.width() - 1, c.y()), QPoint(-1, 0)},
+                            {QPoint(c.x(), 0), QPoint(0, 1)},
+                            {QPoint(c.x(), i.height() - 1), QPoint(0, -1)}}) {
+        while (i.rect().contains(at) && i.pixelColor(at) == kWindow)
+            at += step;
+        if (!i.rect().contains(at) ||
+            !std::ranges::all_of(others, [&](const QColor& o) { return apart(i.pixelColor(at), o); }))
+            return false;
+    }
+    return true;
+}
+
+// The keypad frame's strip above its first keys (240 twips): its line runs on the row with the most
+// grey and stops short of the caption's ink on both sides; above the line the caption is dark while
+// the keypad is on, grey ink with nothing dark while it is off.
+Looks keypadCaption(bool on) {
+    return [on](const QImage& frame) {
+        const QImage strip = frame.copy(0, 0, frame.width(), view::px(240));
+        const auto grey = [](const QColor& c) {
+            return c.red() == c.green() && c.green() == c.blue() && !dark(c);
+        };
+        const auto greyIn = [&](int y, int from, int to) {
+            return ink(strip.copy(from, y, to - from, 1), grey).first;
+        };
+        int line = 0;
+        for (int y = 1; y < strip.height(); ++y)
+            if (greyIn(y, 0, strip.width()) > greyIn(line, 0, strip.width())) line = y;
+        const QImage above = strip.copy(0, 0, strip.width(), line);
+        const QRect words = ink(strip, dark).second;
+        if (!on)
+            return words.isEmpty() && ink(above, [](const QColor& c) { return c != kWindow; }).first > 50;
+        return ink(above, dark).first > 20 && greyIn(line, words.left(), words.right() + 1) == 0 &&
+               greyIn(line, 0, words.left()) > 0 && greyIn(line, words.right() + 1, strip.width()) > 0;
+    };
+}
+
+// What the screen and a fresh drawing of the window could get wrong alike, read in the pixels: the
+// texts' places (a label's line from its top, a cell's in its middle), the caret right of the text,
+// the cell to write ringed in a colour of its own, the list's number (dark ink in its left half),
+// and the keypad's caption, clear of its frame's line and greyed with the keypad off.
+TEST_F(OnScreen, TheControlsShowTheirTextsMarksAndCaptionsWhereAndAsTheyShould) {
+    const Looks number = [](const QImage& i) {
+        return ink(i.copy(0, 0, i.width() / 2, i.height()), dark).first > 5;
+    };
+    const std::string meno = "txtFattori(0) 52 txtFattori(1) 7 CmdInserisci"; // 52 - 7
+    // window, chi, steps, what its controls show (20.4 pt are 27 px, 21.6 pt 29 px)
+    const std::tuple<const char*, int, std::string, std::vector<std::pair<const char*, Looks>>> cases[] = {
+        // clang-format off
+        {"frmAdd2", DaTe, "1", {{"LblRisultato", baseline(27, false)}, {"txtFattori(0)", caretAfterText(blue)},
+                                {"Frame1", keypadCaption(true)}}},
+        {"frmAdd2", DalComputer, "", {{"CmbNPA", number}, {"Frame1", keypadCaption(false)}}},
+        {"frmSott1", DaTe, meno + " 4 1", {{"TxtPrestito(0)", caretAfterText(red)}, {"TxtPrestito(0)", ringed}}},
+        {"frmSott1", DaTe, meno + " 4 1 2", {{"TxtDifferenza(0)", ringed}}},
+        {"frmSott1", DaTe, meno + " CmdRisolvi", {{"LblRisultato", baseline(27, false)},
+                                                  {"TxtDifferenza(0)", baseline(29, true)},
+                                                  {"TxtSottraendo(0)", baseline(29, true)}}},
+        // clang-format on
+    };
+    for (const auto& [window, chi, steps, looks] : cases) {
+        forms::Form& f = open(window, chi);
+        for (const QString& s : QString::fromStdString(steps).split(' ', Qt::SkipEmptyParts))
+            step(f, s.toStdString());
+        for (const auto& [control, right] : looks)
+            EXPECT_TRUE(right(screen(f, control))) << window << " " << steps << ": " << control;
+        p.event([&] { f.unload(); });
+    }
+}
+
+// In every window, every button, check box and list shows the hand pointer; a button darkens while
+// pressed (its mean lightness), and released away from it does nothing.
+TEST_F(OnScreen, EveryButtonCheckBoxAndListShowsTheHandAndAPressedButtonDarkens) {
+    const std::pair<const char*, const char*> windows[] = {
+        {"frmStart", "cmdInfo"}, {"frmInfo", "cmdOK"},         {"frmAdd2", "CmdEnd"},
+        {"frmAdd3", "CmdEnd"},   {"frmSott1", "CmdEnd"},       {"frmMolt1", "CmdEnd"},
+        {"frmMolt2", "CmdEnd"},  {"frmDivCompatta", "CmdEnd"}, {"frmDivEstesa", "CmdEnd"}};
+    const auto lightness = [](const QImage& i) {
+        return i.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0).lightness();
+    };
+    using enum forms::ControlKind;
+    for (const auto& [window, button] : windows) {
+        forms::Form& f = open(window, DaTe);
+        std::string arrows; // those without the hand
+        for (const forms::Control* c : f.controls())
+            if ((c->kind() == Button || c->kind() == CheckBox || c->kind() == ComboBox) &&
+                widget(f, c->name())->cursor().shape() != Qt::PointingHandCursor)
+                arrows += c->name() + " ";
+        EXPECT_EQ(arrows, "") << window;
+        QWidget* w = widget(f, button);
+        const QImage released = screen(f, button);
+        QTest::mousePress(w, Qt::LeftButton);
+        const QImage pressed = screen(f, button);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(-20, -20));
+        EXPECT_TRUE(lightness(pressed) < lightness(released) * 0.95 && p.forms.isLoaded(window)) << window;
+        p.event([&] { f.unload(); });
+    }
+}
+
+// A see-through label uncovered in part, as by a blinking hand: the hand moved over the middle of
+// "Ciao" and hidden again leaves the red word whole there, as in a fresh drawing of the window.
+TEST_F(OnScreen, ASeeThroughLabelShowsItsWordsWhereAHandLeavesThem) {
+    forms::Form& f = open("frmAdd2", DaTe);
+    forms::Control &mano = *f.find("mano(0)"), &ciao = *f.find("LblRisultato");
+    p.event([&] {
+        mano.left = ciao.left + ciao.width / 2 - 192, mano.top = ciao.top + 120, mano.visible = true;
+    });
+    p.event([&] { mano.visible = false; });
+    EXPECT_TRUE(ink(screen(f).copy(view::pxRect(mano)), red).first > 20 && screen(f) == view::renderForm(f));
+}
+
 // 987 x 65 typed, solved and printed, as on the default printer, into a PDF read back at 96 dots an inch:
 // from the printable area's top left at its size on screen, the bars span the layout's five columns (x 2880
 // to 5880 twips, y 2280 and 4080); the digits are text; and over the first factor lie row 1's carries in red,
