@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the headless ones on Qt's
 # offscreen platform, and the integration ones against a PulseAudio null sink, a CUPS
-# PDF printer and an Xvfb display, which this script starts and stops itself. Runs on one machine may
-# overlap: they share the sink and the printer, and take turns at the integration tests.
+# PDF printer and an Xvfb display, which this script starts and stops itself. Runs on one
+# machine may overlap: they share these, and take turns at the integration tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QInputEvent>
 #include <QWindow>
+#include <utility>
 
 namespace view {
 
@@ -106,26 +107,19 @@ bool ViewHost::dropsMouse(QObject* watched, QEvent* event) {
     const quint64 at = static_cast<QInputEvent*>(event)->timestamp();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        // Offered on to a parent: the press is still the child's.
-        if (!(at == pressedAt_ && pressed_ != nullptr && widget->isAncestorOf(pressed_))) {
+        // Left to a parent, it is still the child's press.
+        if (at != pressedAt_ || pressed_ == nullptr || !widget->isAncestorOf(pressed_)) {
             pressed_ = widget;
             pressedAt_ = at;
-            doubleAt_.reset();
-            dropping_ = false;
-            releaseAt_.reset();
         }
+        dropping_ = false;
         return false;
     case QEvent::MouseButtonDblClick:
-        if (at != doubleAt_) { // the first widget offered it; its parents come after
-            doubleAt_ = at;
-            dropping_ = widget != pressed_;
-        }
+        // Taken on its control, it may be left to that control's parents; dropped, it goes no further.
+        dropping_ = widget != pressed_ && !widget->isAncestorOf(pressed_);
         return dropping_;
-    default: // the release, also offered on from a widget that leaves it to its parent
-        if (dropping_ && !releaseAt_) releaseAt_ = at;
-        dropping_ = dropping_ && at == releaseAt_;
-        if (!dropping_) releaseAt_.reset();
-        return dropping_;
+    default: // the release: after a dropped second press, dropped too, and no further
+        return std::exchange(dropping_, false);
     }
 }
 

@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QPointer>
 #include <map>
-#include <optional>
 
 class QWindow;
 
@@ -44,11 +43,8 @@ class ViewHost : public QObject, public forms::FormObserver {
     // offered to its parents in turn, at the same time).
     QPointer<QWidget> pressed_;
     quint64 pressedAt_ = 0;
-    // The time of the last second press of a double click, and whether it is being dropped:
-    // then so is the release that follows it (at releaseAt_).
-    std::optional<quint64> doubleAt_;
+    // A second press of a double click was dropped: so is the release that follows it.
     bool dropping_ = false;
-    std::optional<quint64> releaseAt_;
 };
 
 } // namespace view

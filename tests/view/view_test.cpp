@@ -173,10 +173,16 @@ int pixels(const QImage& i, QRgb colour) {
     return ink(i, [colour](const QColor& c) { return c.rgb() == (0xFF000000 | colour); }).first;
 }
 
+// The exercise windows' colour, and ink: dark (the bars, black text), red, blue.
+const QColor kWindow(0xFFC080); // the exercise windows' colour
+const auto dark = [](const QColor& c) { return c.lightness() < 80; };
+const auto red = [](const QColor& c) { return c.red() > 180 && c.green() < 100 && c.blue() < 100; };
+const auto blue = [](const QColor& c) { return c.blue() > c.red() + 60; };
+
 // The dark pixels on row y from x0 - 8 to x1 + 8, within the image: how many, and from where to where.
 std::pair<int, QRect> darkAround(const QImage& image, int y, int x0, int x1) {
     const QRect row = QRect(QPoint(x0 - 8, y), QPoint(x1 + 8, y)) & image.rect();
-    auto found = ink(image.copy(row), [](const QColor& c) { return c.lightness() < 80; });
+    auto found = ink(image.copy(row), dark);
     found.second.translate(row.topLeft());
     return found;
 }
@@ -333,10 +339,6 @@ bool apart(const QColor& a, const QColor& b) {
     return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
                      std::abs(a.blue() - b.blue())}) > 80;
 }
-const QColor kWindow(0xFFC080); // the exercise windows' colour
-const auto dark = [](const QColor& c) { return c.lightness() < 80; };
-const auto red = [](const QColor& c) { return c.red() > 180 && c.green() < 100 && c.blue() < 100; };
-const auto blue = [](const QColor& c) { return c.blue() > c.red() + 60; };
 
 // Whether a control's picture shows what the child should see.
 using Looks = std::function<bool(const QImage&)>;
@@ -499,16 +501,13 @@ TEST(Paper, TheTwoDigitMultiplicationPrintsRowOnesCarriesAsText) {
     const QPoint at = (printer.pageRect(QPrinter::Inch).topLeft() * 96).toPoint();
     const auto [drawn, page] = testing_support::pdfPage(printer.outputFileName());
     ASSERT_TRUE(drawn) << "pdftoppm (poppler-utils)";
-    std::string red;
+    std::string carries;
     for (int i = 3; i >= 0; --i) {
         const QRect cell =
             QRect(view::px(5280 - 600 * i), view::px(480), view::px(615), view::px(435)).translated(at);
-        const int n = ink(page.copy(cell), [](const QColor& c) {
-                          return c.red() > 180 && c.green() < 100 && c.blue() < 100;
-                      }).first;
-        red += n > 10 ? '+' : '-';
+        carries += ink(page.copy(cell), red).first > 10 ? '+' : '-';
     }
-    EXPECT_EQ(red, "-++-");
+    EXPECT_EQ(carries, "-++-");
     for (int y : {2280, 4080})
         EXPECT_TRUE(bar(page, at.y() + view::px(y), at.x() + view::px(2880), at.x() + view::px(5880))) << y;
     EXPECT_TRUE(testing_support::output("pdffonts", {printer.outputFileName()}).contains("ComicNeue-Bold"));
