@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QInputEvent>
+#include <QMouseEvent>
+#include <QStyleHints>
 #include <QWindow>
+#include <cmath>
 #include <utility>
 
 namespace view {
@@ -96,31 +98,32 @@ bool ViewHost::dropsKey(QObject* watched) const {
     return false;
 }
 
-// Qt gives the second press of a double click to whatever widget is under the pointer by
-// then, and a widget takes it as a press. When the first click has closed, hidden or opened
-// a window, that is another window's control (the start window's "Esci" under an exercise's
-// "Esci"): there the second press, and its release, do nothing. On the control that took
-// the first press it stays a press, so two quick clicks on a key type two digits.
+// A child who sees nothing happen clicks again and again. Qt gives the second press of a
+// double click, and the third as a plain press, to whatever widget is under the pointer by
+// then. When the first click has closed, hidden or opened a window, that is another
+// window's control (the start window's "Esci" under an exercise's "Esci"). So every press
+// of a burst at one spot (each within the double-click time and distance of the one
+// before) counts only on the control that took the burst's first press; anywhere else it
+// and its release do nothing. On that control they stay presses: three quick clicks on a
+// key type three digits.
 bool ViewHost::dropsMouse(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr) return false; // the window system's own window: not yet delivered
-    const quint64 at = static_cast<QInputEvent*>(event)->timestamp();
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        // Left to a parent, it is still the child's press.
-        if (at != pressedAt_ || pressed_ == nullptr || !widget->isAncestorOf(pressed_)) {
-            pressed_ = widget;
-            pressedAt_ = at;
-        }
-        dropping_ = false;
-        return false;
-    case QEvent::MouseButtonDblClick:
-        // Taken on its control, it may be left to that control's parents; dropped, it goes no further.
-        dropping_ = widget != pressed_ && !widget->isAncestorOf(pressed_);
-        return dropping_;
-    default: // the release: after a dropped second press, dropped too, and no further
-        return std::exchange(dropping_, false);
-    }
+    if (event->type() == QEvent::MouseButtonRelease) return std::exchange(dropping_, false);
+    const auto* press = static_cast<QMouseEvent*>(event);
+    const quint64 at = press->timestamp();
+    const QPointF where = press->globalPosition();
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    const QPointF moved = where - pressedWhere_;
+    const bool burst = pressedAt_ != 0 && at - pressedAt_ <= quint64(hints->mouseDoubleClickInterval()) &&
+                       std::abs(moved.x()) <= hints->mouseDoubleClickDistance() &&
+                       std::abs(moved.y()) <= hints->mouseDoubleClickDistance();
+    pressedAt_ = at;
+    pressedWhere_ = where;
+    if (!burst) pressed_ = widget; // (a press left to a parent comes again at once, in the burst)
+    // Once the first press's control is gone (its window closed), the rest go nowhere.
+    dropping_ = burst && widget != pressed_ && !widget->isAncestorOf(pressed_);
+    return dropping_;
 }
 
 } // namespace view

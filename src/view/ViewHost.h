@@ -3,6 +3,7 @@
 #include "forms/FormRegistry.h"
 
 #include <QObject>
+#include <QPointF>
 #include <QPointer>
 #include <map>
 
@@ -14,7 +15,7 @@ class FormWindow;
 
 // Puts the program's forms on screen: a window for each form shown, refreshed after
 // every handler. It also keeps the keyboard out of the windows that discard keys, keeps
-// the second press of a double click on the control that took the first, and tells a
+// every press of a burst of quick clicks on the control that took the first, and tells a
 // form when another window of the program has become the active one.
 class ViewHost : public QObject, public forms::FormObserver {
   public:
@@ -39,11 +40,13 @@ class ViewHost : public QObject, public forms::FormObserver {
     forms::FormRegistry& registry_;
     std::map<const forms::Form*, FormWindow*> windows_;
     QPointer<FormWindow> active_;
-    // The widget that took the last press, and when (a press that no widget takes is
-    // offered to its parents in turn, at the same time).
+    // The widget that took the first press of the last burst, and when and where the
+    // burst's last press came (a press that no widget takes is offered to its parents in
+    // turn, at the same time and place).
     QPointer<QWidget> pressed_;
     quint64 pressedAt_ = 0;
-    // A second press of a double click was dropped: so is the release that follows it.
+    QPointF pressedWhere_;
+    // The last press was dropped: so is the release that follows it.
     bool dropping_ = false;
 };
 

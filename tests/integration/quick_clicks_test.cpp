@@ -1,5 +1,5 @@
 // The program on a real X server (the Xvfb that scripts/services.sh starts), clicked with xdotool
-// as a child's mouse clicks: a double click whose first click closes or opens a window.
+// as a child's mouse clicks: quick clicks whose first click closes or opens a window.
 #include "support/Readback.h"
 
 #include <QElapsedTimer>
@@ -53,12 +53,21 @@ QRect on(const QString& title, const QRect& place) {
     return place.translated(origin(title).value_or(QPoint(-10000, -10000)));
 }
 
-// Presses at p once, or twice as a double click (the second press 200 ms after the first click,
-// well within the double-click time, and after the program has handled the first).
-void click(QPoint p, int times = 1) {
-    x({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "--repeat",
-       QString::number(times), "--delay", "200", "1"});
+// Clicks at each place in turn, each press 150 ms after the click before (well within the double-click
+// time, and after the program has handled that click); then waits for the program to handle the last.
+void clicks(const std::vector<QPoint>& places) {
+    QStringList args;
+    for (const QPoint p : places)
+        args << (args.isEmpty() ? QStringList() : QStringList{"sleep", "0.15"}) << "mousemove"
+             << QString::number(p.x()) << QString::number(p.y()) << "click"
+             << "1";
+    x(args);
     QTest::qWait(600);
+}
+
+// Clicks at p once, or `times` times in a burst.
+void click(QPoint p, int times = 1) {
+    clicks(std::vector<QPoint>(std::size_t(times), p));
 }
 
 QImage screen(const QRect& r) {
@@ -74,10 +83,11 @@ bool changes(const QRect& r) {
     return false;
 }
 
-// The second press of a double click counts only on the control that took the first: where the
-// first click closes the about box or an exercise window, the start window's control under the
-// pointer is not pressed; on a keypad key it is, and types a second digit.
-TEST(RealClicks, ADoubleClickActsOnlyOnTheControlItWasAimedAt) {
+// Every press of a burst of two, three or four quick clicks counts only on the control that took the
+// first: where the first click closes the about box or an exercise window, or opens one, the control
+// that then lies under the pointer is not pressed; on a keypad key each press types a digit. A click
+// elsewhere, or later, is a click of its own.
+TEST(RealClicks, ABurstOfClicksActsOnlyOnTheControlItWasAimedAt) {
     ASSERT_FALSE(kDisplay.isEmpty()) << "no BRIVATENZO_DISPLAY (scripts/services.sh starts an Xvfb)";
     // For the program, xdotool and import alike (this test itself draws nothing).
     qputenv("DISPLAY", kDisplay.toLocal8Bit());
@@ -90,51 +100,61 @@ TEST(RealClicks, ADoubleClickActsOnlyOnTheControlItWasAimedAt) {
     ASSERT_TRUE(waitFor("4 Brivatenzo")) << "the start window did not show";
     // Where the start window is, also while an exercise hides it.
     const QPoint start = origin("4 Brivatenzo").value_or(QPoint());
-
-    // "OK" over the loudspeaker: the sound stays on, its picture as it was.
     const QImage loudspeaker = screen(kLoudspeaker.translated(start));
-    click(kInfo.translated(start).center());
-    ASSERT_TRUE(waitFor("Info"));
-    const QRect overLoudspeaker = on("Info", kOk) & kLoudspeaker.translated(start);
-    ASSERT_FALSE(overLoudspeaker.isEmpty());
-    click(overLoudspeaker.center(), 2);
-    EXPECT_TRUE(waitFor("Info", false));
-    EXPECT_TRUE(screen(kLoudspeaker.translated(start)) == loudspeaker) << "the sound was switched";
-
-    // "Addizione con 2 addendi" opens its window over the pointer, where the first entry box lies:
-    // the box is not clicked (a click would stop the hand blinking beside it).
     click(kDaTe.translated(start).center());
     const QString add = "Addizione con 2 addendi";
     const QRect overEntry = kAddizione2.translated(start) & kEntry.translated(start);
     ASSERT_FALSE(overEntry.isEmpty());
-    click(overEntry.center(), 2);
-    ASSERT_TRUE(waitFor(add));
-    EXPECT_TRUE(changes(on(add, kHand))) << "the entry box was clicked as its window opened";
 
-    // A double click on the keypad's 7 types 77, as two clicks do.
-    click(on(add, kEntry).center());
-    EXPECT_FALSE(changes(on(add, kHand))) << "a click on the entry box stops the hand";
-    const QImage none = screen(on(add, kEntry));
-    click(on(add, kSeven).center());
-    const QImage seven = screen(on(add, kEntry));
-    click(on(add, kSeven).center());
-    const QImage twice = screen(on(add, kEntry));
-    click(on(add, kDelete).center());
-    click(on(add, kDelete).center());
-    EXPECT_TRUE(screen(on(add, kEntry)) == none);
-    click(on(add, kSeven).center(), 2);
-    EXPECT_TRUE(seven != none && twice != seven && screen(on(add, kEntry)) == twice) << "not typed twice";
+    // The entry box with 7 typed once to four times by single clicks (index 0: empty).
+    std::vector<QImage> sevens;
+    QRect overEsci; // where the exercise's "Esci" lies over the start window's
+    for (int times : {2, 3, 4}) {
+        SCOPED_TRACE(times);
+        // "OK" over the loudspeaker: the sound stays on, its picture as it was.
+        click(kInfo.translated(start).center());
+        ASSERT_TRUE(waitFor("Info"));
+        const QRect overLoudspeaker = on("Info", kOk) & kLoudspeaker.translated(start);
+        ASSERT_FALSE(overLoudspeaker.isEmpty());
+        click(overLoudspeaker.center(), times);
+        EXPECT_TRUE(waitFor("Info", false));
+        EXPECT_TRUE(screen(kLoudspeaker.translated(start)) == loudspeaker) << "the sound was switched";
 
-    // "Esci" over the start window's "Esci": back at the start window, the program still running.
-    const QRect overEsci = on(add, kEnd) & kEsci.translated(start);
-    ASSERT_EQ(overEsci.size(), QSize(17, 21));
-    click(overEsci.center(), 2);
-    EXPECT_TRUE(waitFor(add, false));
-    QTest::qWait(500);
-    EXPECT_EQ(program.state(), QProcess::Running) << "the program ended";
-    EXPECT_TRUE(origin("4 Brivatenzo").has_value());
+        // "Addizione con 2 addendi" opens its window over the pointer, where the first entry box
+        // lies: the box is not clicked (a click would stop the hand blinking beside it).
+        click(overEntry.center(), times);
+        ASSERT_TRUE(waitFor(add));
+        EXPECT_TRUE(changes(on(add, kHand))) << "the entry box was clicked as its window opened";
+        click(on(add, kEntry).center());
+        if (sevens.empty()) {
+            EXPECT_FALSE(changes(on(add, kHand))) << "a click on the entry box stops the hand";
+            for (int n = 0; n <= 4; ++n, click(on(add, kSeven).center()))
+                sevens.push_back(screen(on(add, kEntry)));
+            click(on(add, kDelete).center(), 4);
+            EXPECT_TRUE(screen(on(add, kEntry)) == sevens[0]);
+        }
+        // Quick clicks on the keypad's 7 type as many 7s as single clicks do.
+        click(on(add, kSeven).center(), times);
+        EXPECT_TRUE(screen(on(add, kEntry)) == sevens[times] && sevens[times] != sevens[times - 1])
+            << "not typed " << times << " times";
+        // A quick click elsewhere is no burst: 7 and at once the delete key type and delete.
+        if (times == 2) {
+            clicks({on(add, kSeven).center(), on(add, kDelete).center()});
+            EXPECT_TRUE(screen(on(add, kEntry)) == sevens[2]) << "the delete key was not pressed";
+        }
 
-    click(kEsci.translated(start).center());
+        // "Esci" over the start window's "Esci": back at the start window, the program still running.
+        overEsci = on(add, kEnd) & kEsci.translated(start);
+        ASSERT_EQ(overEsci.size(), QSize(17, 21));
+        click(overEsci.center(), times);
+        EXPECT_TRUE(waitFor(add, false));
+        QTest::qWait(500);
+        ASSERT_EQ(program.state(), QProcess::Running) << "the program ended";
+        EXPECT_TRUE(origin("4 Brivatenzo").has_value());
+    }
+
+    // A click at the same place, but later: no burst, it ends the program.
+    click(overEsci.center());
     // (It may have ended while the click waited.)
     EXPECT_TRUE(program.state() == QProcess::NotRunning || program.waitForFinished(5000));
     EXPECT_EQ(program.exitCode(), 0);
