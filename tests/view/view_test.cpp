@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -164,6 +165,20 @@ TEST_F(OnScreen, EachStepRepaintsWhatItChangedAndLeavesTheScreenAsAFreshWindowDr
         EXPECT_TRUE(repainted == nullptr || QString(repainted).endsWith('*') || (painted - changed).isEmpty())
             << "painted beyond what changed";
         EXPECT_EQ(*done ? f.find("lblFatte")->text : std::string(), done);
+        p.event([&] { f.unload(); });
+    }
+}
+
+// Every window's timer runs from the load and ticks every half second, as the running view has it:
+// the hands blink at that pace, not at every turn of the event loop.
+TEST_F(OnScreen, EveryWindowsTimerTicksEveryHalfSecondFromTheLoad) {
+    for (const char* window : {"frmStart", "frmAdd2", "frmAdd3", "frmSott1", "frmMolt1", "frmMolt2",
+                               "frmDivCompatta", "frmDivEstesa"}) {
+        forms::Form& f = open(window, DaTe, true);
+        const auto* timer = widget(f, window)->findChild<QTimer*>("Timer1");
+        EXPECT_TRUE(timer != nullptr && timer->isActive() && timer->interval() == 500 &&
+                    !timer->isSingleShot())
+            << window;
         p.event([&] { f.unload(); });
     }
 }
