@@ -370,16 +370,20 @@ Looks baseline(int size, bool middle) {
     };
 }
 
-// The caret stands right of the text: the ink's last columns are a bar at most 3 px wide, with a gap
-// between it and the text's ink.
+// The caret stands right of the text, beside its digits: the ink's last columns are a bar at most 3 px
+// wide, with a gap between it and the text's ink, reaching from the digits' top to their foot (a pixel
+// either way).
 Looks caretAfterText(bool (*isInk)(const QColor&)) {
     return [=](const QImage& i) {
         std::string columns;
         for (int x = 0; x < i.width(); ++x)
             columns += ink(i.copy(x, 0, 1, i.height()), isInk).first > 0 ? '#' : '.';
         const std::size_t bar = columns.find_last_of('#'), gap = columns.find_last_of('.', bar);
-        return bar != std::string::npos && gap != std::string::npos && bar - gap <= 3 &&
-               columns.find('#') < gap;
+        if (bar == std::string::npos || gap == std::string::npos || bar - gap > 3 || columns.find('#') > gap)
+            return false;
+        const QRect caret = ink(i.copy(int(gap) + 1, 0, int(bar - gap), i.height()), isInk).second,
+                    digits = ink(i.copy(0, 0, int(gap), i.height()), isInk).second;
+        return caret.top() <= digits.top() + 1 && caret.bottom() >= digits.bottom() - 1;
     };
 }
 
