@@ -315,7 +315,8 @@ TEST_F(OnScreen, WhatTheChildSeesAndDoes) {
 // The counters' separator starts where the rounded box around it starts and ends at its right
 // edge, on screen as at one and a half times its size: the first and the last dark pixel across
 // the box on the separator's row (its run unbroken, and at 1.5 darker where it meets the box's
-// half-covered right column) and on a row below it.
+// half-covered right column) and on a row below it. The box's corners are round: where a square
+// box's 2 px pen meets itself, a pixel in from each corner, the window shows.
 TEST_F(OnScreen, TheCountersSeparatorEndsAtItsBox) {
     const std::pair<const char*, const char*> windows[] = {
         {"frmAdd2", "476-604= 476-604 714-907= 714-906"},
@@ -329,7 +330,7 @@ TEST_F(OnScreen, TheCountersSeparatorEndsAtItsBox) {
         forms::Form& f = open(window, DaTe);
         QWidget* w = widget(f, window);
         const forms::Control& box = *f.find("Shape1");
-        std::string seen;
+        std::string seen, corners;
         for (const double scale : {1.0, 1.5}) {
             QImage image(w->size() * scale, QImage::Format_RGB32);
             image.setDevicePixelRatio(scale);
@@ -343,8 +344,11 @@ TEST_F(OnScreen, TheCountersSeparatorEndsAtItsBox) {
             };
             const int y = int((box.top + 480) / 15 * scale - scale / 2); // on the separator's pen
             seen += (seen.empty() ? "" : " ") + ends(y) + " " + ends(y + at(150));
+            const QRect b = view::pxRect(box).adjusted(1, 1, 0, 0);
+            for (const QPoint c : {b.topLeft(), b.topRight(), b.bottomLeft(), b.bottomRight()})
+                corners += image.pixelColor(int(c.x() * scale), int(c.y() * scale)) == kWindow ? '-' : '#';
         }
-        EXPECT_EQ(seen, expected) << window;
+        EXPECT_EQ(seen + " " + corners, std::string(expected) + " --------") << window;
         p.event([&] { f.unload(); });
     }
 }
