@@ -207,6 +207,11 @@ TEST(DivEsempi, HintsWordForWordAndSoluzioneAtEveryPoint) {
           " 6x2= 12 al  13 --> 1|Scrivi 1"}},
         {0, 845, 23, 0, "^^v. 36.. 155. 17.. .... ....", "eeeg", "", E, {"Clicca sulla cifra scelta.", Q + "uaoo!", R + "uao!",
           "Bravo|uaoo!", BT + "uaoo!", Q + "uaoo!", R + "uaoo!", "Bravo|uaoo!"}},
+        // The units borrow stops as soon as it reaches the product: 2 borrows one ten, up to 12.
+        {0, 92, 23, 1, "^^.. 4... .0.. .... .... ....", "eegg", "", "0: 8 12.. ggeeeeeeeeeeeeee", {"Clicca sulla seconda cifra.",
+          " 92: 23= 4|Scrivi  4", " 4x3= 12 al  12 --> 0|Scrivi 0"}},
+        {0, 32, 16, 1, "^^.. 2... .0.. .... .... ....", "eegg", "", "0: 2 12.. ggeeeeeeeeeeeeee", {"Clicca sulla seconda cifra.",
+          " 32: 16= 2|Scrivi  2", " 2x6= 12 al  12 --> 0|Scrivi 0"}},
         {0, 9999, 1, 0, "^vvv 9999 09.. 09.. 09.. 0...", "eeee", ""},
         {0, 7, 7, 1, "^... 1... 0... .... .... ....", "eggg", ""},
         {1, 945, 7, 1, "^vv. 135. 7.../24.. 21../35.. 35../0... ..../....", "eeeg", " 1800-2280 1800-2760 2280-3240 -", E,
