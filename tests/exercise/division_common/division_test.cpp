@@ -389,7 +389,7 @@ std::string testi(const forms::Form& f) {
 // is an empty one, after a 104 and a smile; guided, the hint asks for that digit, in the extended
 // window a remainder digit after its column worked on paper. The end: "Bravissimo", 101, then nothing
 // answers; the extended window's bars under each partial dividend; guided, its finished board as
-// "Soluzione" shows it, its marks those worked on paper.
+// "Soluzione" shows it, the marks those worked on paper, in the compact window those done in the head.
 template <class W> void spazza(const char* nome, int da, int a) {
     Finestra finestre[2]{{nome, DaTe}, {nome, DaTe}};
     finestre[0].f.Check2.checked = false; // plain; the other guided
@@ -446,17 +446,19 @@ template <class W> void spazza(const char* nome, int da, int a) {
                                     l.x2 == 1800 + 480 * fine && l.y2 == 2760 + 840 * int(k - 1))
                             << dividendo << ":" << divisore << " " << k;
                     }
-                if constexpr (kEstesa<W>)
-                    if (g == 1) {
-                        std::string segni;
-                        for (int k = 0; k < 4; ++k)
-                            for (int i = 1; i <= 4; ++i)
-                                (segni += f.RP(k)[i].text) += '|';
-                        ASSERT_EQ(segni, sottrazione.segni) << dividendo << ":" << divisore;
+                if (g == 1) {
+                    std::string segni;
+                    for (int k = 0; k < 4; ++k)
+                        for (int i = 1; i <= 4; ++i)
+                            (segni += f.RP(k)[i].text) += '|';
+                    ASSERT_EQ(segni, kEstesa<W> ? sottrazione.segni : inTesta(m, divisore))
+                        << dividendo << ":" << divisore;
+                    if constexpr (kEstesa<W>) {
                         const std::string scritta = testi(f);
                         f.CmdAiuto_Click();
                         ASSERT_EQ(testi(f), scritta) << dividendo << ":" << divisore;
                     }
+                }
             }
         }
     }
