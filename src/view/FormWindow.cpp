@@ -61,6 +61,7 @@ void FormWindow::build() {
             break;
         case ControlKind::Timer: {
             auto* t = new QTimer(this);
+            t->setObjectName(QString::fromStdString(c->name())); // found by name, as a widget is
             t->setInterval(c->interval);
             connect(t, &QTimer::timeout, this, [this, c] {
                 if (c->onTimer) dispatch(c->onTimer);

@@ -48,6 +48,16 @@ struct InColonna {
     std::string segni;
 };
 
+// Mark rows 0..3, cells 1..4 each closed by a '|'.
+inline std::string inRighe(const std::string (&segni)[4][5]) {
+    std::string s;
+    s.reserve(64);
+    for (const auto& riga : segni)
+        for (std::size_t i = 1; i <= 4; ++i)
+            (s += riga[i]) += '|';
+    return s;
+}
+
 inline InColonna inColonna(const AMano& a, int divisore) {
     InColonna c;
     c.colonne.reserve(a.cifre[1].size());
@@ -72,11 +82,25 @@ inline InColonna inColonna(const AMano& a, int divisore) {
                 segno += std::to_string(cifraDi(prodotto, posto) + cifraDi(resto, posto));
             }
     }
-    c.segni.reserve(64);
-    for (const auto& riga : segni)
-        for (std::size_t i = 1; i <= 4; ++i)
-            (c.segni += riga[i]) += '|';
+    c.segni = inRighe(segni);
     return c;
+}
+
+// The marks of a compact division (a) with a two-digit divisor, done in the head: where the units
+// product is larger than the partial dividend's units digit, that digit raised by whole tens to the
+// product plus the remainder's units digit, and the digits left of it lowered by the tens it took;
+// as inColonna's marks.
+inline std::string inTesta(const AMano& a, int divisore) {
+    std::string segni[4][5];
+    for (std::size_t k = 1; k <= a.passi.size() && divisore >= 10; ++k) {
+        const int d = a.passi[k - 1], prodotto = d / divisore * (divisore % 10),
+                  alzata = prodotto + d % divisore % 10;
+        if (prodotto <= d % 10) continue;
+        const std::size_t unita = std::size_t(a.cella) + (k > 1);
+        segni[k - 1][unita] = " " + std::to_string(alzata);
+        segni[k - 1][unita - 1] = " " + std::to_string(d / 10 - (alzata - d % 10) / 10);
+    }
+    return inRighe(segni);
 }
 
 } // namespace testing_support::divisione

@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -168,6 +169,20 @@ TEST_F(OnScreen, EachStepRepaintsWhatItChangedAndLeavesTheScreenAsAFreshWindowDr
     }
 }
 
+// Every window's timer runs from the load and ticks every half second, as the running view has it:
+// the hands blink at that pace, not at every turn of the event loop.
+TEST_F(OnScreen, EveryWindowsTimerTicksEveryHalfSecondFromTheLoad) {
+    for (const char* window : {"frmStart", "frmAdd2", "frmAdd3", "frmSott1", "frmMolt1", "frmMolt2",
+                               "frmDivCompatta", "frmDivEstesa"}) {
+        forms::Form& f = open(window, DaTe, true);
+        const auto* timer = widget(f, window)->findChild<QTimer*>("Timer1");
+        EXPECT_TRUE(timer != nullptr && timer->isActive() && timer->interval() == 500 &&
+                    !timer->isSingleShot())
+            << window;
+        p.event([&] { f.unload(); });
+    }
+}
+
 // How many pixels of an image have the colour.
 int pixels(const QImage& i, QRgb colour) {
     return ink(i, [colour](const QColor& c) { return c.rgb() == (0xFF000000 | colour); }).first;
@@ -300,7 +315,8 @@ TEST_F(OnScreen, WhatTheChildSeesAndDoes) {
 // The counters' separator starts where the rounded box around it starts and ends at its right
 // edge, on screen as at one and a half times its size: the first and the last dark pixel across
 // the box on the separator's row (its run unbroken, and at 1.5 darker where it meets the box's
-// half-covered right column) and on a row below it.
+// half-covered right column) and on a row below it. The box's corners are round: where a square
+// box's 2 px pen meets itself, a pixel in from each corner, the window shows.
 TEST_F(OnScreen, TheCountersSeparatorEndsAtItsBox) {
     const std::pair<const char*, const char*> windows[] = {
         {"frmAdd2", "476-604= 476-604 714-907= 714-906"},
@@ -314,7 +330,7 @@ TEST_F(OnScreen, TheCountersSeparatorEndsAtItsBox) {
         forms::Form& f = open(window, DaTe);
         QWidget* w = widget(f, window);
         const forms::Control& box = *f.find("Shape1");
-        std::string seen;
+        std::string seen, corners;
         for (const double scale : {1.0, 1.5}) {
             QImage image(w->size() * scale, QImage::Format_RGB32);
             image.setDevicePixelRatio(scale);
@@ -328,8 +344,11 @@ TEST_F(OnScreen, TheCountersSeparatorEndsAtItsBox) {
             };
             const int y = int((box.top + 480) / 15 * scale - scale / 2); // on the separator's pen
             seen += (seen.empty() ? "" : " ") + ends(y) + " " + ends(y + at(150));
+            const QRect b = view::pxRect(box).adjusted(1, 1, 0, 0);
+            for (const QPoint c : {b.topLeft(), b.topRight(), b.bottomLeft(), b.bottomRight()})
+                corners += image.pixelColor(int(c.x() * scale), int(c.y() * scale)) == kWindow ? '-' : '#';
         }
-        EXPECT_EQ(seen, expected) << window;
+        EXPECT_EQ(seen + " " + corners, std::string(expected) + " --------") << window;
         p.event([&] { f.unload(); });
     }
 }
@@ -355,16 +374,20 @@ Looks baseline(int size, bool middle) {
     };
 }
 
-// The caret stands right of the text: the ink's last columns are a bar at most 3 px wide, with a gap
-// between it and the text's ink.
+// The caret stands right of the text, beside its digits: the ink's last columns are a bar at most 3 px
+// wide, with a gap between it and the text's ink, reaching from the digits' top to their foot (a pixel
+// either way).
 Looks caretAfterText(bool (*isInk)(const QColor&)) {
     return [=](const QImage& i) {
         std::string columns;
         for (int x = 0; x < i.width(); ++x)
             columns += ink(i.copy(x, 0, 1, i.height()), isInk).first > 0 ? '#' : '.';
         const std::size_t bar = columns.find_last_of('#'), gap = columns.find_last_of('.', bar);
-        return bar != std::string::npos && gap != std::string::npos && bar - gap <= 3 &&
-               columns.find('#') < gap;
+        if (bar == std::string::npos || gap == std::string::npos || bar - gap > 3 || columns.find('#') > gap)
+            return false;
+        const QRect caret = ink(i.copy(int(gap) + 1, 0, int(bar - gap), i.height()), isInk).second,
+                    digits = ink(i.copy(0, 0, int(gap), i.height()), isInk).second;
+        return caret.top() <= digits.top() + 1 && caret.bottom() >= digits.bottom() - 1;
     };
 }
 
