@@ -42,20 +42,14 @@ QImage greyedCopy(const QImage& source) {
     return out;
 }
 
-// The top left of the picture drawn beforehand, as much of it as `size` holds; null if the
-// picture was not drawn beforehand or is smaller than `size`.
-QImage drawnPart(const std::string& name, QSize size) {
-    const QImage whole = prerendered(name);
-    if (whole.isNull() || !QRect(QPoint(0, 0), whole.size()).contains(QRect(QPoint(0, 0), size))) return {};
-    // Shares the pixels: they are compiled in and stay.
-    return QImage(whole.constBits(), size.width(), size.height(), whole.bytesPerLine(), whole.format());
-}
-
-// The picture drawn over a box of size `drawing`, on a canvas of size `canvas`: drawn
-// beforehand when it is drawn at its own size, else from its SVG.
+// The picture drawn over a box of size `drawing`, on a canvas of size `canvas`: when it is
+// drawn at its own size and the canvas holds no more than that, the top left of the picture
+// drawn beforehand, sharing its pixels (they are compiled in and stay); else from its SVG.
 QImage drawnAt(const std::string& name, QSize canvas, QSize drawing) {
-    if (drawing == naturalSize(name))
-        if (QImage part = drawnPart(name, canvas); !part.isNull()) return part;
+    const QImage whole = prerendered(name);
+    if (!whole.isNull() && drawing == whole.size() && canvas.boundedTo(drawing) == canvas)
+        return QImage(whole.constBits(), canvas.width(), canvas.height(), whole.bytesPerLine(),
+                      whole.format());
     if (QSvgRenderer* r = renderer(name)) return drawSvg(*r, canvas, drawing);
     QImage empty(canvas, kDrawnFormat);
     empty.fill(Qt::transparent);

@@ -1,6 +1,7 @@
 // The program on a real X server (the Xvfb that scripts/services.sh starts), clicked with xdotool
 // as a child's mouse clicks: quick clicks whose first click closes or opens a window.
 #include "support/Readback.h"
+#include "view/Units.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -15,7 +16,7 @@ const QString kDisplay = qEnvironmentVariable("BRIVATENZO_DISPLAY");
 
 // A control's place in its window, in twips as the window's table gives it, in pixels.
 QRect twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
+    return {view::px(left), view::px(top), view::px(width), view::px(height)};
 }
 
 // Start window: "Info", the loudspeaker, "Esci", "da te", "Addizione con 2 addendi".

@@ -10,13 +10,28 @@
 
 namespace testing_support {
 
-// A command run to its end, for 30 s at most: whether it ended (not when it could not start), and
-// what it wrote on its standard output.
+// Starts a command and waits for its end, for 30 s at most: whether it ended (not when it could
+// not start).
+inline bool runToEnd(QProcess& p, const QString& command, const QStringList& args) {
+    p.start(command, args);
+    return p.waitForFinished(30000);
+}
+
+// A command run to its end: whether it ended, and what it wrote on its standard output.
 inline std::pair<bool, QByteArray> run(const QString& command, const QStringList& args) {
     QProcess p;
-    p.start(command, args);
-    const bool ended = p.waitForFinished(30000);
+    const bool ended = runToEnd(p, command, args);
     return {ended, p.readAllStandardOutput()};
+}
+
+// A command run to its end in the environment given: its exit code (-1 when it did not end, or
+// crashed), and what it wrote on its error output.
+inline std::pair<int, QString> exitAndErrors(const QString& command, const QStringList& args,
+                                             const QProcessEnvironment& env) {
+    QProcess p;
+    p.setProcessEnvironment(env);
+    const bool ended = runToEnd(p, command, args) && p.exitStatus() == QProcess::NormalExit;
+    return {ended ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
 // What a command writes on its standard output.

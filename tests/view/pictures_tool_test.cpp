@@ -1,8 +1,9 @@
 // The build step that draws the pictures, run as the build runs it: where the pictures' font is
 // missing it stops, says what to install and leaves no picture, so that the next build draws them.
+#include "support/Readback.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
@@ -40,17 +41,14 @@ TEST(PicturesTool, DrawsOnlyWithThePicturesOwnFont) {
         ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
         old.close();
 
-        QProcess tool;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         if (!fontconfig.isEmpty()) env.insert(QStringLiteral("FONTCONFIG_FILE"), fontconfig);
-        tool.setProcessEnvironment(env);
-        tool.start(QStringLiteral(BRIVATENZO_DRAW_PICTURES),
-                   {out.path(), QStringLiteral(BRIVATENZO_PICTURES "/btn_esci.svg"),
-                    QStringLiteral(BRIVATENZO_PICTURES "/digit_7.svg")});
-        ASSERT_TRUE(tool.waitForFinished(30000));
-        const QString said = QString::fromLocal8Bit(tool.readAllStandardError());
-        EXPECT_EQ(tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0, drawn)
-            << said.toStdString();
+        const auto [code, said] =
+            testing_support::exitAndErrors(QStringLiteral(BRIVATENZO_DRAW_PICTURES),
+                                           {out.path(), QStringLiteral(BRIVATENZO_PICTURES "/btn_esci.svg"),
+                                            QStringLiteral(BRIVATENZO_PICTURES "/digit_7.svg")},
+                                           env);
+        EXPECT_EQ(code == 0, drawn) << said.toStdString();
         EXPECT_EQ(said.contains(QStringLiteral("font Comic Neue Bold is missing")) &&
                       said.contains(QStringLiteral("install fonts-comic-neue")),
                   !drawn)

@@ -1,6 +1,7 @@
 // The program as built: its own binary, and every picture its windows name.
 #include "platform/qt/QtEnvironment.h"
 #include "support/Program.h"
+#include "support/Readback.h"
 #include "view/Pictures.h"
 
 #include <QDir>
@@ -11,19 +12,15 @@
 namespace {
 
 // The program's binary, run with the display variables unset but for `set`; its exit code and
-// what it wrote on its error output, or "hung".
+// what it wrote on its error output (-1 if it hung or crashed).
 std::string run(const std::vector<std::pair<const char*, const char*>>& set, const QStringList& args = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(v);
     for (const auto& [name, value] : set)
         env.insert(name, value);
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(BRIVATENZO_PROGRAM, args);
-    if (!p.waitForFinished(20000)) return "hung";
-    return std::to_string(p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1) + " " +
-           p.readAllStandardError().toStdString();
+    const auto [code, said] = testing_support::exitAndErrors(BRIVATENZO_PROGRAM, args, env);
+    return std::to_string(code) + " " + said.toStdString();
 }
 
 // With no display, or no plugin for the platform named: one line of its own and status 1,
