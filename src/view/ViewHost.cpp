@@ -88,24 +88,30 @@ bool ViewHost::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool ViewHost::dropsKey(QObject* watched) const {
-    // Walk up to the window the key is for; a list's popup is a window of its own,
-    // whose parent is the list.
-    for (QObject* o = watched; o != nullptr; o = o->parent()) {
-        // A closed window's form is gone: its keys go nowhere.
-        if (auto* w = dynamic_cast<FormWindow*>(o)) return w->isDetached() || w->form().discardsKeys;
-    }
-    return false;
+// The program's window that an object is part of: a list's popup is a window of its own,
+// whose parent is the list. None for a window that is no form's.
+static FormWindow* formWindowOf(QObject* o) {
+    for (; o != nullptr; o = o->parent())
+        if (auto* w = dynamic_cast<FormWindow*>(o)) return w;
+    return nullptr;
 }
 
-// A child who sees nothing happen clicks again and again. Qt gives the second press of a
-// double click, and the third as a plain press, to whatever widget is under the pointer by
-// then. When the first click has closed, hidden or opened a window, that is another
-// window's control (the start window's "Esci" under an exercise's "Esci"). So every press
-// of a burst at one spot (each within the double-click time and distance of the one
-// before) counts only on the control that took the burst's first press; anywhere else it
-// and its release do nothing. On that control they stay presses: three quick clicks on a
-// key type three digits.
+bool ViewHost::dropsKey(QObject* watched) const {
+    // A closed window's form is gone: its keys go nowhere.
+    const FormWindow* w = formWindowOf(watched);
+    return w != nullptr && (w->isDetached() || w->form().discardsKeys);
+}
+
+// A child who sees nothing happen clicks again and again, often slowly, and the hand drifts
+// while it does. Qt gives each press to whatever is under the pointer by then. When the first
+// click has closed, hidden or opened a window, that is another window's control (the start
+// window's "Esci" under an exercise's "Esci"). So the presses of a burst (each within
+// kBurstInterval, or the desktop's double-click time where that is longer, of the one before)
+// count only in the window that took the burst's first press: elsewhere a press and its
+// release do nothing, wherever they land. In that window a press at the spot of the one
+// before (within the double-click distance) counts only on the control that took the first
+// press there: on a key each press still types a digit, and a press elsewhere is a press
+// of its own.
 bool ViewHost::dropsMouse(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr) return false; // the window system's own window: not yet delivered
@@ -114,15 +120,20 @@ bool ViewHost::dropsMouse(QObject* watched, QEvent* event) {
     const quint64 at = press->timestamp();
     const QPointF where = press->globalPosition();
     const QStyleHints* hints = QGuiApplication::styleHints();
+    const quint64 interval = quint64(std::max(kBurstInterval, hints->mouseDoubleClickInterval()));
     const QPointF moved = where - pressedWhere_;
-    const bool burst = pressedAt_ != 0 && at - pressedAt_ <= quint64(hints->mouseDoubleClickInterval()) &&
-                       std::abs(moved.x()) <= hints->mouseDoubleClickDistance() &&
-                       std::abs(moved.y()) <= hints->mouseDoubleClickDistance();
+    const bool burst = pressedAt_ != 0 && at - pressedAt_ <= interval;
+    const bool sameSpot = burst && std::abs(moved.x()) <= hints->mouseDoubleClickDistance() &&
+                          std::abs(moved.y()) <= hints->mouseDoubleClickDistance();
     pressedAt_ = at;
     pressedWhere_ = where;
-    if (!burst) pressed_ = widget; // (a press left to a parent comes again at once, in the burst)
-    // Once the first press's control is gone (its window closed), the rest go nowhere.
-    dropping_ = burst && widget != pressed_ && !widget->isAncestorOf(pressed_);
+    QWidget* window = formWindowOf(widget);
+    if (window == nullptr) window = widget->window();
+    if (!burst) burstWindow_ = window;
+    // (A press left to a parent comes again at once, at the same spot.)
+    if (!sameSpot) spotControl_ = widget;
+    // Once the first press's window is gone (closed), the rest go nowhere.
+    dropping_ = window != burstWindow_ || (widget != spotControl_ && !widget->isAncestorOf(spotControl_));
     return dropping_;
 }
 

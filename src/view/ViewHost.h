@@ -15,8 +15,9 @@ class FormWindow;
 
 // Puts the program's forms on screen: a window for each form shown, refreshed after
 // every handler. It also keeps the keyboard out of the windows that discard keys, keeps
-// every press of a burst of quick clicks on the control that took the first, and tells a
-// form when another window of the program has become the active one.
+// every press of a burst of quick clicks in the window that took the first (and at one spot
+// on the control that took the first there), and tells a form when another window of the
+// program has become the active one.
 class ViewHost : public QObject, public forms::FormObserver {
   public:
     explicit ViewHost(forms::FormRegistry& registry);
@@ -40,10 +41,14 @@ class ViewHost : public QObject, public forms::FormObserver {
     forms::FormRegistry& registry_;
     std::map<const forms::Form*, FormWindow*> windows_;
     QPointer<FormWindow> active_;
-    // The widget that took the first press of the last burst, and when and where the
-    // burst's last press came (a press that no widget takes is offered to its parents in
-    // turn, at the same time and place).
-    QPointer<QWidget> pressed_;
+    // How close in time presses must come to make one burst, at the least: a young child's
+    // double click is often slower than the desktop's double-click time.
+    static constexpr int kBurstInterval = 600;
+    // The window that took the first press of the last burst, the control that took the first
+    // press at the spot of the last press, and when and where that press came (a press that no
+    // widget takes is offered to its parents in turn, at the same time and place).
+    QPointer<QWidget> burstWindow_;
+    QPointer<QWidget> spotControl_;
     quint64 pressedAt_ = 0;
     QPointF pressedWhere_;
     // The last press was dropped: so is the release that follows it.

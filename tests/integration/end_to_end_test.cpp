@@ -7,6 +7,7 @@
 #include "exercise/addition/FinestraAddizione.h"
 #include "exercise/multiplication/FinestraMoltiplicazione.h"
 #include "exercise/subtraction/FrmSott1.h"
+#include "support/Clicks.h"
 #include "support/Divisione.h"
 #include "support/Esercizio.h"
 #include "support/Readback.h"
@@ -134,7 +135,7 @@ class Child {
         const qsizetype from = rec_.slices();
         QWidget* w = widget(form, control);
         ASSERT_TRUE(w && w->isEnabled()) << form << " " << control;
-        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+        testing_support::clickAlone(w, Qt::LeftButton, w->rect().center());
         if (sound == kNone) return;
         onset_ = rec_.onset(from, 3000);
         EXPECT_GE(onset_, 0) << "sound " << sound << " was not heard after " << control;

@@ -1,5 +1,6 @@
 // The program on a real X server (the Xvfb that scripts/services.sh starts), clicked with xdotool
-// as a child's mouse clicks: quick clicks whose first click closes or opens a window.
+// as a child's mouse clicks: quick or slow clicks whose first click closes or opens a window, and
+// a hand that drifts between presses.
 #include "support/Readback.h"
 #include "view/Units.h"
 
@@ -23,11 +24,13 @@ QRect twips(int left, int top, int width, int height) {
 const QRect kInfo = twips(1860, 5760, 1515, 555), kLoudspeaker = twips(4020, 5760, 1515, 555),
             kEsci = twips(6120, 5760, 1515, 555), kDaTe = twips(5940, 1320, 2115, 495),
             kAddizione2 = twips(660, 2640, 3915, 615);
-// About box: "OK". Two-addend window: "Esci", the first entry box, the keypad's 7 (in its frame),
-// the delete key, the hand beside the first entry box.
+// About box: "OK". Two-addend window: "Esci", the two entry boxes, "OK", the keypad's 7 and 4 (in
+// its frame), the delete key, the hand beside the first entry box, the units cell of the sum.
 const QRect kOk = twips(3360, 5100, 1395, 555), kEnd = twips(7380, 5580, 1395, 495),
-            kEntry = twips(1320, 2400, 1035, 405), kSeven = twips(7140 + 120, 1980 + 240, 495, 495),
-            kDelete = twips(7860, 4020, 1095, 495), kHand = twips(660, 2340, 384, 384);
+            kEntry = twips(1320, 2400, 1035, 405), kEntry2 = twips(1320, 3120, 1035, 405),
+            kInserisci = twips(1140, 3660, 1395, 495), kSeven = twips(7140 + 120, 1980 + 240, 495, 495),
+            kFour = twips(7140 + 120, 1980 + 840, 495, 495), kDelete = twips(7860, 4020, 1095, 495),
+            kHand = twips(660, 2340, 384, 384), kUnits = twips(5640, 3600, 615, 735);
 
 QString x(const QStringList& args) {
     return testing_support::output("xdotool", args).trimmed();
@@ -54,21 +57,42 @@ QRect on(const QString& title, const QRect& place) {
     return place.translated(origin(title).value_or(QPoint(-10000, -10000)));
 }
 
-// Clicks at each place in turn, each press 150 ms after the click before (well within the double-click
-// time, and after the program has handled that click); then waits for the program to handle the last.
-void clicks(const std::vector<QPoint>& places) {
+// Clicks at each place in turn, each press `gapMs` after the one before; then waits for the
+// program to handle the last.
+void clicks(const std::vector<QPoint>& places, int gapMs = 150) {
     QStringList args;
     for (const QPoint p : places)
-        args << (args.isEmpty() ? QStringList() : QStringList{"sleep", "0.15"}) << "mousemove"
-             << QString::number(p.x()) << QString::number(p.y()) << "click"
-             << "1";
+        args << (args.isEmpty() ? QStringList() : QStringList{"sleep", QString::number(gapMs / 1000.0)})
+             << "mousemove" << QString::number(p.x()) << QString::number(p.y()) << "mousedown"
+             << "1"
+             << "mouseup"
+             << "1"; // ("click" waits 100 ms more after its release)
     x(args);
     QTest::qWait(600);
 }
 
-// Clicks at p once, or `times` times in a burst.
-void click(QPoint p, int times = 1) {
-    clicks(std::vector<QPoint>(std::size_t(times), p));
+// Clicks at p once.
+void click(QPoint p) {
+    clicks({p});
+}
+
+// How a child clicks again when nothing seems to happen: how many presses, how far apart in time,
+// and how far the later presses drift from the first (0: none; else the second lands `drift` px
+// away, each after it 2 px further, all along the longer side of the place aimed at).
+struct Burst {
+    int presses;
+    int gapMs;
+    int drift;
+};
+
+void clicks(const QRect& place, const Burst& b) {
+    const QPoint along = place.width() >= place.height() ? QPoint(1, 0) : QPoint(0, 1);
+    const QPoint first = place.center() - (b.drift > 0 ? along * 6 : QPoint());
+    std::vector<QPoint> at{first};
+    for (int k = 1; k < b.presses; ++k)
+        at.push_back(first + along * (b.drift > 0 ? b.drift + 2 * (k - 1) : 0));
+    EXPECT_TRUE(place.contains(at.back())) << "a burst must stay on the place it is aimed at";
+    clicks(at, b.gapMs);
 }
 
 QImage screen(const QRect& r) {
@@ -84,11 +108,13 @@ bool changes(const QRect& r) {
     return false;
 }
 
-// Every press of a burst of two, three or four quick clicks counts only on the control that took the
-// first: where the first click closes the about box or an exercise window, or opens one, the control
-// that then lies under the pointer is not pressed; on a keypad key each press types a digit. A click
-// elsewhere, or later, is a click of its own.
-TEST(RealClicks, ABurstOfClicksActsOnlyOnTheControlItWasAimedAt) {
+// Every press of a burst of quick clicks (each within 600 ms of the one before) counts only in the
+// window that took the first, and at one spot only on the control that took the first: where the
+// first click closes the about box or an exercise window, or opens one, the control that then lies
+// under the pointer is not pressed, however far the hand drifts and also when the second click comes
+// half a second after the first; on a keypad key each press types a digit. A click on another
+// control, or later, is a click of its own.
+TEST(RealClicks, ABurstOfClicksActsOnlyInTheWindowItWasAimedAt) {
     ASSERT_FALSE(kDisplay.isEmpty()) << "no BRIVATENZO_DISPLAY (scripts/services.sh starts an Xvfb)";
     // For the program, xdotool and import alike (this test itself draws nothing).
     qputenv("DISPLAY", kDisplay.toLocal8Bit());
@@ -110,20 +136,22 @@ TEST(RealClicks, ABurstOfClicksActsOnlyOnTheControlItWasAimedAt) {
     // The entry box with 7 typed once to four times by single clicks (index 0: empty).
     std::vector<QImage> sevens;
     QRect overEsci; // where the exercise's "Esci" lies over the start window's
-    for (int times : {2, 3, 4}) {
-        SCOPED_TRACE(times);
+    // (Each press on the loudspeaker would switch the sound: the drifting bursts have an even
+    // number of later presses, whose switches the picture shows.)
+    const Burst bursts[] = {{2, 150, 0}, {3, 150, 0}, {4, 150, 0}, {2, 120, 8}, {4, 120, 8}, {2, 500, 0}};
+    for (const Burst& b : bursts) {
+        SCOPED_TRACE(testing::Message()
+                     << b.presses << " presses " << b.gapMs << " ms apart, drifting " << b.drift << " px");
         // "OK" over the loudspeaker: the sound stays on, its picture as it was.
         click(kInfo.translated(start).center());
         ASSERT_TRUE(waitFor("Info"));
-        const QRect overLoudspeaker = on("Info", kOk) & kLoudspeaker.translated(start);
-        ASSERT_FALSE(overLoudspeaker.isEmpty());
-        click(overLoudspeaker.center(), times);
+        clicks(on("Info", kOk) & kLoudspeaker.translated(start), b);
         EXPECT_TRUE(waitFor("Info", false));
         EXPECT_TRUE(screen(kLoudspeaker.translated(start)) == loudspeaker) << "the sound was switched";
 
         // "Addizione con 2 addendi" opens its window over the pointer, where the first entry box
         // lies: the box is not clicked (a click would stop the hand blinking beside it).
-        click(overEntry.center(), times);
+        clicks(overEntry, b);
         ASSERT_TRUE(waitFor(add));
         EXPECT_TRUE(changes(on(add, kHand))) << "the entry box was clicked as its window opened";
         click(on(add, kEntry).center());
@@ -131,30 +159,40 @@ TEST(RealClicks, ABurstOfClicksActsOnlyOnTheControlItWasAimedAt) {
             EXPECT_FALSE(changes(on(add, kHand))) << "a click on the entry box stops the hand";
             for (int n = 0; n <= 4; ++n, click(on(add, kSeven).center()))
                 sevens.push_back(screen(on(add, kEntry)));
-            click(on(add, kDelete).center(), 4);
+            clicks(std::vector<QPoint>(4, on(add, kDelete).center()));
             EXPECT_TRUE(screen(on(add, kEntry)) == sevens[0]);
         }
-        // Quick clicks on the keypad's 7 type as many 7s as single clicks do.
-        click(on(add, kSeven).center(), times);
-        EXPECT_TRUE(screen(on(add, kEntry)) == sevens[times] && sevens[times] != sevens[times - 1])
-            << "not typed " << times << " times";
-        // A quick click elsewhere is no burst: 7 and at once the delete key type and delete.
-        if (times == 2) {
-            clicks({on(add, kSeven).center(), on(add, kDelete).center()});
+        // Clicks on the keypad's 7 type as many 7s as single clicks do, quick, slow or drifting.
+        clicks(on(add, kSeven), b);
+        EXPECT_TRUE(screen(on(add, kEntry)) == sevens[b.presses] &&
+                    sevens[b.presses] != sevens[b.presses - 1])
+            << "not typed " << b.presses << " times";
+        if (&b == &bursts[0]) {
+            // Quick clicks on two controls of one window: 7 and, 80 ms later, the delete key both act.
+            clicks({on(add, kSeven).center(), on(add, kDelete).center()}, 80);
             EXPECT_TRUE(screen(on(add, kEntry)) == sevens[2]) << "the delete key was not pressed";
+            // 77 + 7: "OK", and 80 ms later the keypad's 4, the sum's units, written in dark blue.
+            click(on(add, kEntry2).center());
+            click(on(add, kSeven).center());
+            clicks({on(add, kInserisci).center(), on(add, kFour).center()}, 80);
+            const int written = testing_support::ink(screen(on(add, kUnits)), [](const QColor& c) {
+                                    return c.blue() > 150 && c.red() < 80 && c.green() < 80;
+                                }).first;
+            EXPECT_GT(written, 60) << "the 4 pressed at once after \"OK\" was not written";
         }
 
         // "Esci" over the start window's "Esci": back at the start window, the program still running.
         overEsci = on(add, kEnd) & kEsci.translated(start);
         ASSERT_EQ(overEsci.size(), QSize(17, 21));
-        click(overEsci.center(), times);
+        clicks(overEsci, b);
         EXPECT_TRUE(waitFor(add, false));
         QTest::qWait(500);
         ASSERT_EQ(program.state(), QProcess::Running) << "the program ended";
         EXPECT_TRUE(origin("4 Brivatenzo").has_value());
     }
 
-    // A click at the same place, but later: no burst, it ends the program.
+    // A click at the same place, but later (more than 600 ms after the last): no burst, it ends the
+    // program.
     click(overEsci.center());
     // (It may have ended while the click waited.)
     EXPECT_TRUE(program.state() == QProcess::NotRunning || program.waitForFinished(5000));

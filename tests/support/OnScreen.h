@@ -1,6 +1,7 @@
 #pragma once
 // The program's real windows on Qt's offscreen platform, with fake services, driven as a child drives
 // them: what the view tests share.
+#include "support/Clicks.h"
 #include "support/PracticeWindow.h"
 #include "support/Program.h"
 #include "view/FormWindow.h"
@@ -108,12 +109,12 @@ struct OnScreen : ::testing::Test, QObject {
             emit list->activated(list->currentIndex());
         } else if (w == nullptr) {
             for (char d : t)
-                QTest::mouseClick(widget(f, "Cmd_" + std::string(1, d)), Qt::LeftButton);
+                clickAlone(widget(f, "Cmd_" + std::string(1, d)));
         } else {
             ASSERT_TRUE(w->isVisible() && w->isEnabled()) << t;
-            QTest::mouseClick(w, t.ends_with("/r")   ? Qt::RightButton
-                                 : t.ends_with("/m") ? Qt::MiddleButton
-                                                     : Qt::LeftButton);
+            clickAlone(w, t.ends_with("/r")   ? Qt::RightButton
+                          : t.ends_with("/m") ? Qt::MiddleButton
+                                              : Qt::LeftButton);
         }
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();

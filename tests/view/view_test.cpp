@@ -3,6 +3,7 @@
 #include "exercise/addition/FrmAdd2.h"
 #include "exercise/addition/FrmAdd2Bis.h"
 #include "platform/qt/QtResources.h"
+#include "support/Clicks.h"
 #include "support/Esercizio.h"
 #include "support/OnScreen.h"
 #include "support/Program.h"
@@ -27,7 +28,8 @@
 namespace {
 
 using app::DalComputer, app::DaTe, app::InEsecuzione;
-using testing_support::ink, testing_support::OnScreen;
+using testing_support::clickAlone, testing_support::ink, testing_support::OnScreen,
+    testing_support::pressAlone;
 
 // After every step the screen shows what a window built afresh from the form draws: nothing is
 // left unpainted after an option, a list, the solution, the end of an operation. The steps after
@@ -144,13 +146,13 @@ TEST_F(OnScreen, WhatTheChildSeesAndDoes) {
     // "Ciao" in red, the caret in the first box in blue
     EXPECT_TRUE(pixels(screen(add, "LblRisultato"), 0xFF0000) >= 10 &&
                 pixels(screen(add, "txtFattori(0)"), 0x0000C0) >= 10);
-    QTest::mouseClick(stampa, Qt::LeftButton);
+    clickAlone(stampa);
     EXPECT_TRUE(p.printer.pages.empty() && p.sound.played.empty());
     const std::vector<std::pair<const forms::Form*, const char*>> mani = {
         {&start, "Image1"}, {&start, "Image2"}, {&add, "mano(0)"}, {&add, "mano(1)"}};
     EXPECT_EQ(seen(mani, 1100), "~~~-");
-    QTest::mousePress(widget(start, "cmdTe"), Qt::LeftButton);
-    QTest::mouseClick(widget(add, "txtFattori(1)"), Qt::LeftButton);
+    pressAlone(widget(start, "cmdTe"));
+    clickAlone(widget(add, "txtFattori(1)"));
     EXPECT_EQ(seen(mani, 1100), "++-+");
     // The caret has followed the click.
     EXPECT_TRUE(pixels(screen(add, "txtFattori(0)"), 0x0000C0) == 0 &&
@@ -166,18 +168,18 @@ TEST_F(OnScreen, WhatTheChildSeesAndDoes) {
         return ink(im, [](const QColor& c) { return c.lightness() < 100; }).first;
     };
     EXPECT_TRUE(scuri(spento) == 0 && scuri(screen(add, "cmdStampa")) > 20);
-    QTest::mouseClick(stampa, Qt::LeftButton);
+    clickAlone(stampa);
     EXPECT_EQ(p.printer.pages.size(), 1u);
     EXPECT_TRUE(bar(screen(add), 232, 296, 416) && bar(screen(add), 40, 476, 604));
     EXPECT_TRUE(bar(view::renderForm(*std::make_unique<exercise::FrmAdd2Bis>()), 232, 208, 408)); // paper
 
-    QTest::mouseClick(widget(add, "CmdEnd"), Qt::LeftButton);
+    clickAlone(widget(add, "CmdEnd"));
     const std::size_t heard = p.sound.played.size();
-    QTest::mouseClick(key, Qt::LeftButton);
+    clickAlone(key);
     EXPECT_TRUE(!p.forms.isLoaded("frmAdd2") && p.sound.played.size() == heard);
     QWidget* finestra = widget(start, "frmStart");
     finestra->move(finestra->pos() / 3);
-    QTest::mouseClick(widget(start, "cmdInfo"), Qt::LeftButton);
+    clickAlone(widget(start, "cmdInfo"));
     forms::Form& info = p.forms.load("frmInfo");
     EXPECT_LE(
         (widget(info, "frmInfo")->geometry().center() - finestra->geometry().center()).manhattanLength(), 2);
@@ -394,7 +396,7 @@ TEST_F(OnScreen, EveryButtonCheckBoxAndListShowsTheHandAndAPressedButtonDarkens)
         EXPECT_EQ(arrows, "") << window;
         QWidget* w = widget(f, button);
         const QImage released = screen(f, button);
-        QTest::mousePress(w, Qt::LeftButton);
+        pressAlone(w);
         const QImage pressed = screen(f, button);
         QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(-20, -20));
         EXPECT_TRUE(lightness(pressed) < lightness(released) * 0.95 && p.forms.isLoaded(window)) << window;

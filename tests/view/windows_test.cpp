@@ -2,6 +2,7 @@
 // eye against the layout tables: places, captions, fonts (the titles in italics, the counters'
 // captions left-aligned), colours, frames and faces. The hands are held still: a window's timer is
 // stopped as it opens, and a tick shows the hand; the caret does not blink.
+#include "support/Clicks.h"
 #include "support/OnScreen.h"
 #include "support/Reference.h"
 
@@ -11,6 +12,7 @@
 namespace {
 
 using app::DalComputer, app::DaTe;
+using testing_support::clickAlone;
 
 // A shot and its reference differ in no more pixels than rendering noise makes (a slanted or upright
 // word changes hundreds, a border line more than a hundred, a rounded corner a few dozen).
@@ -41,7 +43,7 @@ TEST_F(Windows, StartWindowInBothModesAndAboutBox) {
 TEST_F(Windows, DigitCountListOpen) {
     forms::Form& f = open("frmAdd2", DalComputer);
     step(f, "tick");
-    QTest::mouseClick(widget(f, "CmbNPA"), Qt::LeftButton);
+    clickAlone(widget(f, "CmbNPA"));
     QCoreApplication::processEvents();
     looksAsChecked(f, "frmAdd2_list_open");
     qobject_cast<QComboBox*>(widget(f, "CmbNPA"))->hidePopup();
