@@ -1,6 +1,6 @@
 // The program on a real X server (the Xvfb that scripts/services.sh starts), clicked with xdotool
-// as a child's mouse clicks: quick or slow clicks whose first click closes or opens a window, and
-// a hand that drifts between presses.
+// as a child's mouse clicks: quick or slow clicks whose first click closes or opens a window, a hand
+// that drifts between presses, and a digit-count list.
 #include "support/Readback.h"
 #include "view/Units.h"
 
@@ -20,17 +20,19 @@ QRect twips(int left, int top, int width, int height) {
     return {view::px(left), view::px(top), view::px(width), view::px(height)};
 }
 
-// Start window: "Info", the loudspeaker, "Esci", "da te", "Addizione con 2 addendi".
+// Start window: "Info", the loudspeaker, "Esci", "da te", "dal computer", "Addizione con 2 addendi".
 const QRect kInfo = twips(1860, 5760, 1515, 555), kLoudspeaker = twips(4020, 5760, 1515, 555),
             kEsci = twips(6120, 5760, 1515, 555), kDaTe = twips(5940, 1320, 2115, 495),
-            kAddizione2 = twips(660, 2640, 3915, 615);
+            kDalComputer = twips(5940, 1980, 2115, 495), kAddizione2 = twips(660, 2640, 3915, 615);
 // About box: "OK". Two-addend window: "Esci", the two entry boxes, "OK", the keypad's 7 and 4 (in
-// its frame), the delete key, the hand beside the first entry box, the units cell of the sum.
+// its frame), the delete key, the hand beside the first entry box, the units cell of the sum, the two
+// digit-count lists.
 const QRect kOk = twips(3360, 5100, 1395, 555), kEnd = twips(7380, 5580, 1395, 495),
             kEntry = twips(1320, 2400, 1035, 405), kEntry2 = twips(1320, 3120, 1035, 405),
             kInserisci = twips(1140, 3660, 1395, 495), kSeven = twips(7140 + 120, 1980 + 240, 495, 495),
             kFour = twips(7140 + 120, 1980 + 840, 495, 495), kDelete = twips(7860, 4020, 1095, 495),
-            kHand = twips(660, 2340, 384, 384), kUnits = twips(5640, 3600, 615, 735);
+            kHand = twips(660, 2340, 384, 384), kUnits = twips(5640, 3600, 615, 735),
+            kListaPrimo = twips(1560, 2400, 615, 315), kListaSecondo = twips(1560, 3120, 615, 315);
 
 QString x(const QStringList& args) {
     return testing_support::output("xdotool", args).trimmed();
@@ -108,25 +110,36 @@ bool changes(const QRect& r) {
     return false;
 }
 
+// The program started on the display, at its start window.
+struct RealClicks : ::testing::Test {
+    QProcess program;
+    QPoint start; // where the start window is, also while an exercise hides it
+
+    void SetUp() override {
+        ASSERT_FALSE(kDisplay.isEmpty()) << "no BRIVATENZO_DISPLAY (scripts/services.sh starts an Xvfb)";
+        // For the program, xdotool and import alike (this test itself draws nothing).
+        qputenv("DISPLAY", kDisplay.toLocal8Bit());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("PULSE_SERVER", "unix:/nonexistent/pulse");
+        program.setProcessEnvironment(env);
+        program.start(BRIVATENZO_PROGRAM);
+        ASSERT_TRUE(waitFor("4 Brivatenzo")) << "the start window did not show";
+        start = origin("4 Brivatenzo").value_or(QPoint());
+    }
+    void TearDown() override {
+        program.kill();
+        program.waitForFinished();
+    }
+};
+
 // Every press of a burst of quick clicks (each within 600 ms of the one before) counts only in the
 // window that took the first, and at one spot only on the control that took the first: where the
 // first click closes the about box or an exercise window, or opens one, the control that then lies
 // under the pointer is not pressed, however far the hand drifts and also when the second click comes
 // half a second after the first; on a keypad key each press types a digit. A click on another
 // control, or later, is a click of its own.
-TEST(RealClicks, ABurstOfClicksActsOnlyInTheWindowItWasAimedAt) {
-    ASSERT_FALSE(kDisplay.isEmpty()) << "no BRIVATENZO_DISPLAY (scripts/services.sh starts an Xvfb)";
-    // For the program, xdotool and import alike (this test itself draws nothing).
-    qputenv("DISPLAY", kDisplay.toLocal8Bit());
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    env.insert("PULSE_SERVER", "unix:/nonexistent/pulse");
-    program.setProcessEnvironment(env);
-    program.start(BRIVATENZO_PROGRAM);
-    ASSERT_TRUE(waitFor("4 Brivatenzo")) << "the start window did not show";
-    // Where the start window is, also while an exercise hides it.
-    const QPoint start = origin("4 Brivatenzo").value_or(QPoint());
+TEST_F(RealClicks, ABurstOfClicksActsOnlyInTheWindowItWasAimedAt) {
     const QImage loudspeaker = screen(kLoudspeaker.translated(start));
     click(kDaTe.translated(start).center());
     const QString add = "Addizione con 2 addendi";
@@ -197,7 +210,52 @@ TEST(RealClicks, ABurstOfClicksActsOnlyInTheWindowItWasAimedAt) {
     // (It may have ended while the click waited.)
     EXPECT_TRUE(program.state() == QProcess::NotRunning || program.waitForFinished(5000));
     EXPECT_EQ(program.exitCode(), 0);
-    program.kill();
+}
+
+// Where the computer chooses, a digit-count list opens at a click and its pick is taken, also when it
+// comes at once (its popup is its window's): the operands drawn have the digits picked.
+TEST_F(RealClicks, ADigitCountListOpensAndItsPickIsTaken) {
+    click(kDalComputer.translated(start).center());
+    click(kAddizione2.translated(start).center());
+    const QString add = "Addizione con 2 addendi";
+    ASSERT_TRUE(waitFor(add));
+    QTest::qWait(1000); // (drawn whole)
+    // The open list is what changes on screen from its box down (the hand blinks to its left, a
+    // message shows to its right).
+    const QRect list = on(add, kListaPrimo), below(list.left(), list.top(), list.width() + 20, 150);
+    const QImage closed = screen(below);
+    click(list.center());
+    const QImage open = screen(below);
+    QRect popup;
+    for (int y = 0; y < open.height(); ++y)
+        for (int x = 0; x < open.width(); ++x)
+            if (open.pixel(x, y) != closed.pixel(x, y)) popup |= QRect(x, y, 1, 1);
+    ASSERT_GT(popup.height(), 4 * 10) << "the list did not open";
+    // Its four items, "1" to "4", one under the other: the third for the first operand, and in the
+    // second list, opened and picked 300 ms apart, the second.
+    const auto item = [&](int n) {
+        return popup.translated(below.topLeft()).topLeft() +
+               QPoint(popup.width() / 2, (2 * n - 1) * popup.height() / 8);
+    };
+    click(item(3));
+    const QPoint second = on(add, kListaSecondo).topLeft() - list.topLeft();
+    clicks({on(add, kListaSecondo).center(), item(2) + second}, 300);
+    click(on(add, kInserisci).center());
+    // Which cells of an operand's row show a digit, from the units: "xxx.." for three digits.
+    const auto digits = [&](int top) {
+        std::string shown;
+        for (int i = 0; i < 5; ++i)
+            shown += testing_support::ink(
+                         screen(on(add, twips(5640 - 600 * i, top, 615, 615))),
+                         [](const QColor& c) {
+                             return c.lightness() < 80;
+                         }).first > 20
+                         ? 'x'
+                         : '.';
+        return shown;
+    };
+    EXPECT_EQ(digits(2160), "xxx..");
+    EXPECT_EQ(digits(2760), "xx...");
 }
 
 } // namespace
