@@ -13,7 +13,7 @@ packages=(
   # services the integration tests use, and screenshots
   pulseaudio pulseaudio-utils sox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-  xvfb xauth imagemagick xdotool
+  xvfb xauth imagemagick xdotool x11-utils
 )
 
 missing=()

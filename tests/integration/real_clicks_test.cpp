@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
@@ -41,9 +42,13 @@ QString x(const QStringList& args) {
 // The top left on the screen of the shown window titled `title`; none when none shows.
 std::optional<QPoint> origin(const QString& title) {
     const QString id = x({"search", "--onlyvisible", "--name", "^" + title + "$"}).section('\n', 0, 0);
-    const QStringList shell = x({"getwindowgeometry", "--shell", id}).split('\n'); // X=..., Y=...
-    if (id.isEmpty() || shell.size() < 3) return {};
-    return QPoint(shell[1].section('=', 1).toInt(), shell[2].section('=', 1).toInt());
+    if (id.isEmpty()) return {};
+    // (xdotool's getwindowgeometry counts a window manager's frame twice.)
+    const QString info = testing_support::output("xwininfo", {"-id", id});
+    const QRegularExpression corner("Absolute upper-left X: *(-?\\d+)\\s+Absolute upper-left Y: *(-?\\d+)");
+    const QRegularExpressionMatch m = corner.match(info);
+    if (!m.hasMatch()) return {};
+    return QPoint(m.captured(1).toInt(), m.captured(2).toInt());
 }
 
 // Waits up to 10 s for the window titled `title` to show (or, `shown` false, to go).
@@ -196,7 +201,7 @@ TEST_F(RealClicks, ABurstOfClicksActsOnlyInTheWindowItWasAimedAt) {
 
         // "Esci" over the start window's "Esci": back at the start window, the program still running.
         overEsci = on(add, kEnd) & kEsci.translated(start);
-        ASSERT_EQ(overEsci.size(), QSize(17, 21));
+        ASSERT_FALSE(overEsci.isEmpty()); // (17 x 21 on a bare display)
         clicks(overEsci, b);
         EXPECT_TRUE(waitFor(add, false));
         QTest::qWait(500);
