@@ -5,7 +5,7 @@
 # machine may overlap: they share these, and take turns at the integration tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --tests
 scripts/build.sh
 
 export QT_QPA_PLATFORM=offscreen
