@@ -16,8 +16,8 @@ if [ "${1:-}" = --tests ]; then
     libgtest-dev libgmock-dev
     # servers the integration tests start (scripts/services.sh), and what they read back with
     pulseaudio pulseaudio-utils sox
-    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-    xvfb xauth imagemagick xdotool
+    cups-daemon cups-client poppler-utils
+    xvfb imagemagick xdotool
   )
 fi
 
