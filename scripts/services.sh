@@ -93,7 +93,7 @@ EOF
     # user's) that would name another server or default printer.
     export CUPS_SERVER=$cups/cups.sock CUPS_SERVERROOT=$cups/client
     unset LPDEST PRINTER
-    services_await "CUPS" "$cups/log/cupsd" lpstat -r
+    services_await "CUPS" "$cups/log/cupsd" services_cups_answers
     # (lpadmin says that printer drivers, such as this PPD file, are deprecated.)
     lpadmin -p brivatenzo -E -v "pages:$d/pages" -P "$here/printer/pages.ppd" 2>"$cups/log/lpadmin" &&
         lpadmin -d brivatenzo 2>>"$cups/log/lpadmin" || {
@@ -130,6 +130,11 @@ services_await() {
     echo "scripts/services.sh: $what did not start:" >&2
     tail -n 20 "$log" >&2
     return 1
+}
+
+# (lpstat -r says whether the scheduler runs, but exits with 0 either way.)
+services_cups_answers() {
+    [ "$(LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ]
 }
 
 services_run() {

@@ -16,7 +16,7 @@ gone() { ! kill -0 "$1" 2>/dev/null; }
 answers() { # answers <environment file>: that run's three servers answer
     (
         set -a && . "$1" && set +a
-        pactl info && lpstat -r && DISPLAY=$BRIVATENZO_DISPLAY xdotool getdisplaygeometry
+        pactl info && lpstat -a && DISPLAY=$BRIVATENZO_DISPLAY xdotool getdisplaygeometry
     )
 }
 
