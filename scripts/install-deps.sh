@@ -1,20 +1,25 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing the program needs.
+# Installs every Debian package that building and running the program needs; with --tests, also
+# what its tests need: GoogleTest, and the servers and tools of the integration tests.
 # Runs apt-get update only when something is missing.
 set -euo pipefail
 
 packages=(
   # build
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libpulse-dev libqt6svg6 qt6-qpa-plugins
-  libgl-dev libgtest-dev libgmock-dev
+  qt6-base-dev qt6-svg-dev libpulse-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   # look
   fonts-comic-neue fonts-liberation fontconfig
-  # services the integration tests use, and screenshots
-  pulseaudio pulseaudio-utils sox
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-  xvfb xauth imagemagick xdotool x11-utils
 )
+if [ "${1:-}" = --tests ]; then
+  packages+=(
+    libgtest-dev libgmock-dev
+    # servers the integration tests start (scripts/services.sh), and what they read back with
+    pulseaudio pulseaudio-utils sox
+    cups-daemon cups-client poppler-utils
+    xvfb imagemagick xdotool x11-utils
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

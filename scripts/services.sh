@@ -1,94 +1,168 @@
-#!/usr/bin/env bash
-# Starts (or stops) the real services the integration tests use: a PulseAudio server
-# with a null sink, CUPS with a PDF printer as the default printer, and an X server
-# (Xvfb) on display $BRIVATENZO_DISPLAY (:71 unless set) for real mouse clicks.
+# Sourced by scripts/test.sh: the servers the integration tests use, of this run's own, and the
+# environment that reaches them and nothing else.
 #
-#   scripts/services.sh start|stop [run]
+#   services_start       starts, in a new folder (mktemp -d), and exports where they are:
+#                          - a PulseAudio server whose default output is a null sink,
+#                            brivatenzo_null (PULSE_SERVER);
+#                          - a CUPS scheduler whose default printer, brivatenzo, keeps each
+#                            job's PDF in $BRIVATENZO_PAGES as <job id>.pdf (CUPS_SERVER);
+#                          - an Xvfb on a display that was free, $BRIVATENZO_DISPLAY;
+#                        with HOME, the XDG folders and TMPDIR in that folder too. From then on,
+#                        leaving the shell (at the end, on an error, Ctrl-C or SIGTERM) stops
+#                        what was started, by process id, and removes the folder.
+#   services_run cmd...  runs a command in a process group of its own (what the servers stop
+#                        with), and gives its exit status.
 #
-# `run` is the id of the process that uses the services (by default the caller's): start
-# and stop must name the same one. Runs may overlap and share the servers: what a run of
-# this script started is noted, and stopped by the last run to stop (a run whose process
-# has ended without stopping no longer counts). Servers that no run of this script
-# started (a desktop's sound server, a system's CUPS) are never stopped.
-set -uo pipefail
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/brivatenzo-runtime}
-display=${BRIVATENZO_DISPLAY:-:71}
-runs=/tmp/brivatenzo-runs
-run=${2:-$PPID}
+# Nothing here reads or changes the desktop's sound server, the machine's or the user's print
+# server, the user's display or home folder; two runs at once each have their own.
 
-# One run at a time looks at or changes the servers and the notes (the servers it starts
-# must not keep the lock open).
-lock() {
-    mkdir -p "$runs"
-    exec 9>"$runs/.lock"
-    flock 9
+services_dir=
+services_pids=()  # the servers, in the order they started
+services_group=   # the process group of services_run's command
+
+services_start() {
+    local here
+    here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+    services_dir=$(mktemp -d)
+    trap services_stop EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    local d=$services_dir
+    mkdir -p "$d"/{home,runtime,tmp,pulse,pages,x} "$d"/cups/{bin/backend,spool/tmp,cache,state,log,client}
+    chmod 700 "$d/runtime"
+
+    # Every server and test below keeps its files here.
+    export HOME=$d/home TMPDIR=$d/tmp XDG_RUNTIME_DIR=$d/runtime
+    export XDG_CONFIG_HOME=$d/home/.config XDG_CACHE_HOME=$d/home/.cache
+    export XDG_DATA_HOME=$d/home/.local/share XDG_STATE_HOME=$d/home/.local/state
+    # No session bus (a missing one: left unset, D-Bus would look for, or start, the desktop's),
+    # no display but the run's own.
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$d/no-bus
+    unset DISPLAY WAYLAND_DISPLAY XAUTHORITY
+
+    # Sound: clients reach this server only, and never start one of their own.
+    export PULSE_SERVER=unix:$d/runtime/pulse/native PULSE_CLIENTCONFIG=$d/pulse/client.conf
+    export PULSE_COOKIE=$d/pulse/cookie PULSE_STATE_PATH=$d/pulse/state
+    unset PULSE_SINK PULSE_SOURCE
+    echo "autospawn = no" >"$d/pulse/client.conf"
+    # As root it warns that it is not meant to run as root; as a user's server, it is fine.
+    services_spawn "$d/pulse/log" pulseaudio -n --daemonize=no --use-pid-file=no --system=no \
+        --exit-idle-time=-1 --high-priority=no --realtime=no --no-cpu-limit --log-target=stderr \
+        --load="module-native-protocol-unix auth-anonymous=1" \
+        --load="module-null-sink sink_name=brivatenzo_null"
+    services_await "PulseAudio" "$d/pulse/log" pactl info
+
+    # Printing: a scheduler with only this folder's configuration, spool, logs and socket. Its
+    # programs are the system's, but for a backend of this run's own (CUPS runs a backend that
+    # only its owner may run as that owner, here root, which can write into this folder).
+    local cups=$d/cups
+    ln -s /usr/lib/cups/daemon /usr/lib/cups/filter "$cups/bin/"
+    install -m 700 "$here/printer/pages" "$cups/bin/backend/pages"
+    cat >"$cups/cups-files.conf" <<EOF
+ServerRoot $cups
+ServerBin $cups/bin
+RequestRoot $cups/spool
+TempDir $cups/spool/tmp
+CacheDir $cups/cache
+StateDir $cups/state
+AccessLog $cups/log/access_log
+ErrorLog $cups/log/error_log
+PageLog $cups/log/page_log
+Printcap $cups/printcap
+EOF
+    cat >"$cups/cupsd.conf" <<EOF
+Listen $cups/cups.sock
+Browsing No
+BrowseLocalProtocols none
+WebInterface No
+LogLevel warn
+<Policy default>
+  JobPrivateAccess default
+  JobPrivateValues default
+  SubscriptionPrivateAccess default
+  SubscriptionPrivateValues default
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+EOF
+    # No system bus either: the desktop hears of no printer coming or going.
+    DBUS_SYSTEM_BUS_ADDRESS=unix:path=$d/no-bus services_spawn "$cups/log/cupsd" \
+        cupsd -f -c "$cups/cupsd.conf" -s "$cups/cups-files.conf"
+    # Clients ask this scheduler, and read no client.conf or lpoptions (the machine's or the
+    # user's) that would name another server or default printer.
+    export CUPS_SERVER=$cups/cups.sock CUPS_SERVERROOT=$cups/client
+    unset LPDEST PRINTER
+    services_await "CUPS" "$cups/log/cupsd" services_cups_answers
+    # (lpadmin says that printer drivers, such as this PPD file, are deprecated.)
+    lpadmin -p brivatenzo -E -v "pages:$d/pages" -P "$here/printer/pages.ppd" 2>"$cups/log/lpadmin" &&
+        lpadmin -d brivatenzo 2>>"$cups/log/lpadmin" || {
+        cat "$cups/log/lpadmin" >&2
+        return 1
+    }
+    export BRIVATENZO_PAGES=$d/pages
+
+    # The display: Xvfb takes the first free one and names it once it takes clients.
+    services_spawn "$d/x/log" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$d/x/display"
+    services_await "Xvfb" "$d/x/log" test -s "$d/x/display"
+    export BRIVATENZO_DISPLAY=:$(<"$d/x/display")
 }
 
-start() {
-    lock
-    touch "$runs/using.$run"
-    mkdir -p "$XDG_RUNTIME_DIR"
-    chmod 700 "$XDG_RUNTIME_DIR"
-    if ! pactl info >/dev/null 2>&1; then
-        pulseaudio --daemonize=yes --exit-idle-time=-1 -n \
-            --load="module-native-protocol-unix" \
-            --log-target=file:"$runs/pulse.log" 2>/dev/null 9>&- && echo "$XDG_RUNTIME_DIR" >"$runs/started-pulse.$run"
-        for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-    fi
-    # Also with a sound server that was already running: the tests record this sink.
-    if ! pactl list short sinks 2>/dev/null | grep -q brivatenzo_null; then
-        module=$(pactl load-module module-null-sink sink_name=brivatenzo_null 2>/dev/null) &&
-            echo "$XDG_RUNTIME_DIR $module" >"$runs/started-sink.$run"
-    fi
-    pactl set-default-sink brivatenzo_null >/dev/null 2>&1 || true
-
-    if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
-        cupsd 9>&- && touch "$runs/started-cups.$run"
-        for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.1; done
-    fi
-    if ! lpstat -p PDF >/dev/null 2>&1; then
-        lpadmin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null ||
-            lpadmin -p PDF -v cups-pdf:/ -E -m everywhere 2>/dev/null || true
-    fi
-    lpadmin -d PDF >/dev/null 2>&1 || true
-    cupsenable PDF >/dev/null 2>&1 || true
-    cupsaccept PDF >/dev/null 2>&1 || true
-
-    if ! DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1; then
-        Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 9>&- &
-        echo $! >"$runs/started-xvfb.$run"
-        for _ in $(seq 50); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-    fi
+# Starts a server in the background, in a session of its own (a Ctrl-C at the terminal reaches
+# this shell, which then stops it), its output into a log.
+services_spawn() {
+    local log=$1
+    shift
+    setsid "$@" >"$log" 2>&1 &
+    services_pids+=($!)
 }
 
-stop() {
-    lock
-    rm -f "$runs/using.$run"
-    for other in "$runs"/using.*; do
-        [ -e "$other" ] || continue
-        [ -d "/proc/${other##*.}" ] && return # still in use: the last run stops them
-        rm "$other" # a run that ended without stopping
+# Waits up to 20 s for the server started last to answer (the command given succeeds); fails
+# with its log if it ends or never does.
+services_await() {
+    local what=$1 log=$2 pid=${services_pids[-1]}
+    shift 2
+    for _ in $(seq 200); do
+        "$@" >/dev/null 2>&1 && return 0
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
     done
-    for note in "$runs"/started-sink.*; do
-        [ -e "$note" ] || continue
-        read -r runtime module <"$note"
-        XDG_RUNTIME_DIR=$runtime pactl unload-module "$module" >/dev/null 2>&1 || true
-    done
-    for note in "$runs"/started-pulse.*; do
-        [ -e "$note" ] || continue
-        XDG_RUNTIME_DIR=$(cat "$note") pulseaudio --kill >/dev/null 2>&1 || true
-    done
-    for note in "$runs"/started-xvfb.*; do
-        [ -e "$note" ] || continue
-        kill "$(cat "$note")" >/dev/null 2>&1 || true
-    done
-    if compgen -G "$runs/started-cups.*" >/dev/null; then
-        pkill -x cupsd >/dev/null 2>&1 || true
-    fi
-    rm -f "$runs"/started-*
+    echo "scripts/services.sh: $what did not start:" >&2
+    tail -n 20 "$log" >&2
+    return 1
 }
 
-case "${1:-start}" in
-start) start ;;
-stop) stop ;;
-esac
+# (lpstat -r says whether the scheduler runs, but exits with 0 either way.)
+services_cups_answers() {
+    [ "$(LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ]
+}
+
+services_run() {
+    setsid "$@" &
+    services_group=$!
+    # Unlike a command in the foreground, `wait` gives way to a signal at once.
+    wait "$services_group"
+}
+
+# Ends a process, or with "-" before it a process group: SIGTERM, then SIGKILL if it is still
+# there after 5 s.
+services_end() {
+    kill -TERM -- "$1" 2>/dev/null || return 0
+    for _ in $(seq 50); do
+        kill -0 -- "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    kill -KILL -- "$1" 2>/dev/null || true
+}
+
+services_stop() {
+    trap '' INT TERM # a second Ctrl-C does not cut this short
+    # What the tests left running first, then the servers, last started first.
+    [ -n "$services_group" ] && services_end "-$services_group"
+    local i
+    for ((i = ${#services_pids[@]} - 1; i >= 0; i--)); do
+        services_end "${services_pids[i]}"
+        wait "${services_pids[i]}" 2>/dev/null || true
+    done
+    [ -n "$services_dir" ] && rm -rf "$services_dir"
+}

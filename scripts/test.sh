@@ -1,22 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the headless ones on Qt's
-# offscreen platform, and the integration ones against a PulseAudio null sink, a CUPS
-# PDF printer and an Xvfb display, which this script starts and stops itself. Runs on one
-# machine may overlap: they share these, and take turns at the integration tests.
+# Installs what is missing (the test tools too), builds, and runs every test: the headless ones on
+# Qt's offscreen platform, and the integration ones against a PulseAudio null sink, a CUPS printer
+# and an Xvfb display of this run's own, which scripts/services.sh starts, and stops on the way
+# out (also on an error, Ctrl-C or SIGTERM), leaving nothing behind. Runs may overlap.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --tests
 scripts/build.sh
 
 export QT_QPA_PLATFORM=offscreen
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/brivatenzo-runtime}
-export BRIVATENZO_DISPLAY=${BRIVATENZO_DISPLAY:-:71}
-scripts/services.sh start $$
-trap 'scripts/services.sh stop $$' EXIT
+. scripts/services.sh
+services_start
 
 status=0
-ctest --test-dir build --output-on-failure --parallel "$(nproc)" --timeout 900 -LE integration || status=$?
-# One sound sink and one printer: overlapping runs take turns at these tests.
-flock /tmp/brivatenzo-runs/integration.lock \
-    ctest --test-dir build --output-on-failure --timeout 900 -L integration || status=$?
+services_run ctest --test-dir build --output-on-failure --no-tests=error --parallel "$(nproc)" \
+    --timeout 900 -LE integration || status=$?
+# Within a run, the integration tests take turns (one sound sink, one printer, one display).
+services_run ctest --test-dir build --output-on-failure --no-tests=error --timeout 900 \
+    -L integration || status=$?
 exit "$status"

@@ -77,7 +77,7 @@ constexpr int kNone = 0;
 const std::map<int, int> kHeardMs = {{101, 2510}, {102, 65},   {103, 535}, {104, 445},
                                      {105, 1015}, {106, 1060}, {107, 10},  {kNone, 0}};
 
-// The ids of every job the print server knows, done or not ("PDF-14": 14).
+// The ids of every job the print server knows, done or not ("brivatenzo-14": 14).
 QStringList jobIds() {
     QStringList ids;
     for (const QString& line : output("lpstat", {"-W", "all", "-o"}).split('\n', Qt::SkipEmptyParts))
@@ -85,8 +85,15 @@ QStringList jobIds() {
     return ids;
 }
 
-// The page that `print` sends to the default printer, titled `job`, found among the PDF printer's files
-// by its job's id (cups-pdf names a file "title-job_14.pdf"), whatever else is printed meanwhile: its dark
+// These tests reach the run's servers through the environment alone: without it, they fail rather
+// than play or print on the desktop's.
+void expectRunServers(std::initializer_list<const char*> names) {
+    for (const char* name : names)
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty(name)) << "no " << name << " (scripts/test.sh sets it)";
+}
+
+// The page that `print` sends to the default printer, titled `job`, found among the pages the run's
+// printer keeps ("14.pdf" for job 14) by its job's id, whatever else is printed meanwhile: its dark
 // pixels read back at 96 dpi, and the fonts it holds (empty if none, or no page).
 std::pair<int, QString> printed(const std::string& job, const std::function<void()>& print) {
     const QStringList before = jobIds();
@@ -94,22 +101,20 @@ std::pair<int, QString> printed(const std::string& job, const std::function<void
     QStringList ours;
     for (const QString& id : jobIds())
         if (!before.contains(id)) ours.append(id);
-    const QDir folder(QDir::homePath() + "/PDF");
-    // cups-pdf writes the title in brackets.
-    const QRegularExpression title("^Title: *\\(?" + QRegularExpression::escape(QString::fromStdString(job)) +
-                                       "\\)?$",
+    const QDir folder(qEnvironmentVariable("BRIVATENZO_PAGES"));
+    const QRegularExpression title("^Title: *" + QRegularExpression::escape(QString::fromStdString(job)) +
+                                       "$",
                                    QRegularExpression::MultilineOption);
     QString pdf;
     QElapsedTimer t;
+    // A page shows under its name once written whole.
     for (t.start(); pdf.isEmpty() && t.elapsed() < 30000; QTest::qWait(100))
-        for (const QString& name : folder.entryList({"*.pdf"}, QDir::Files))
-            for (const QString& id : ours)
-                if (name.contains(QRegularExpression("job_" + id + "\\D")) &&
-                    output("pdfinfo", {folder.filePath(name)}).contains(title))
-                    pdf = folder.filePath(name);
-    EXPECT_FALSE(pdf.isEmpty()) << "no page titled " << job << " (scripts/services.sh sets up a PDF printer)";
+        for (const QString& id : ours)
+            if (folder.exists(id + ".pdf") &&
+                output("pdfinfo", {folder.filePath(id + ".pdf")}).contains(title))
+                pdf = folder.filePath(id + ".pdf");
+    EXPECT_FALSE(pdf.isEmpty()) << "no page titled " << job << " in " << folder.path().toStdString();
     if (pdf.isEmpty()) return {0, {}};
-    QTest::qWait(500); // let the writer finish
     const int dark = testing_support::ink(testing_support::pdfPage(pdf).second, [](const QColor& c) {
                          return qGray(c.rgb()) < 128;
                      }).first;
@@ -227,6 +232,7 @@ class Child {
 };
 
 TEST(EndToEnd, EveryExerciseFromTheStartWindowThenTheAboutBoxAndEsciEndsTheProgram) {
+    ASSERT_NO_FATAL_FAILURE(expectRunServers({"PULSE_SERVER", "CUPS_SERVER", "BRIVATENZO_PAGES"}));
     Brivatenzo program;
     Child child(program);
     // "Esci" ends the event loop; were it not to, this ends it with another code.
@@ -244,6 +250,7 @@ TEST(EndToEnd, EveryExerciseFromTheStartWindowThenTheAboutBoxAndEsciEndsTheProgr
 // box is open (a new sound replaces the about box's), an operation drawn and printed (no printer
 // here), and back, then "Esci": all end well.
 TEST(Program, EightCopiesOpeningAnExerciseOverTheAboutBoxAllEndWell) {
+    ASSERT_NO_FATAL_FAILURE(expectRunServers({"PULSE_SERVER"}));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_PLUGIN_PATH", DRIVER_PLUGIN_PATH);
     env.insert("CUPS_SERVER", "/nonexistent/cups.sock");
