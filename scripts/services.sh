@@ -10,15 +10,16 @@
 #                        with HOME, the XDG folders and TMPDIR in that folder too. From then on,
 #                        leaving the shell (at the end, on an error, Ctrl-C or SIGTERM) stops
 #                        what was started, by process id, and removes the folder.
-#   services_run cmd...  runs a command in a process group of its own (what the servers stop
-#                        with), and gives its exit status.
+#   services_run cmd...  runs a command in a process group of its own, ends what it leaves
+#                        running there (or, interrupted, what leaving the shell stops with the
+#                        servers), and gives its exit status.
 #
 # Nothing here reads or changes the desktop's sound server, the machine's or the user's print
 # server, the user's display or home folder; two runs at once each have their own.
 
 services_dir=
 services_pids=()  # the servers, in the order they started
-services_group=   # the process group of services_run's command
+services_group=   # the process group of the command services_run is running
 
 services_start() {
     local here
@@ -140,8 +141,13 @@ services_cups_answers() {
 services_run() {
     setsid "$@" &
     services_group=$!
+    local status=0
     # Unlike a command in the foreground, `wait` gives way to a signal at once.
-    wait "$services_group"
+    wait "$services_group" || status=$?
+    # What the command left running goes with it, while its group's id is still its own.
+    services_end "-$services_group"
+    services_group=
+    return "$status"
 }
 
 # Ends a process, or with "-" before it a process group: SIGTERM, then SIGKILL if it is still
@@ -157,7 +163,7 @@ services_end() {
 
 services_stop() {
     trap '' INT TERM # a second Ctrl-C does not cut this short
-    # What the tests left running first, then the servers, last started first.
+    # The command that was running first, then the servers, last started first.
     [ -n "$services_group" ] && services_end "-$services_group"
     local i
     for ((i = ${#services_pids[@]} - 1; i >= 0; i--)); do
