@@ -296,7 +296,9 @@ TEST_F(RealClicks, ADigitCountListOpensAndItsPickIsTaken) {
         return popup.topLeft() + QPoint(popup.width() / 2, (2 * n - 1) * popup.height() / 8);
     };
     const QPoint lower = item(4) + QPoint(0, 8), lowest = item(4) + QPoint(0, 16);
-    ASSERT_TRUE(popup.contains(lower) && on(add, kInserisci).contains(lower) && !popup.contains(lowest));
+    const QRect ok = on(add, kInserisci);
+    ASSERT_TRUE(popup.contains(lower) && ok.contains(lower) && !popup.contains(lowest) &&
+                ok.contains(lowest));
     clicks({item(4), lower, lowest}, 100);
     // Which cells of an operand's row show a digit, from the units: "xxxx." for four digits.
     const auto digits = [&](int top) {
