@@ -102,38 +102,63 @@ bool ViewHost::dropsKey(QObject* watched) const {
     return w != nullptr && (w->isDetached() || w->form().discardsKeys);
 }
 
-// A child who sees nothing happen clicks again and again, often slowly, and the hand drifts
-// while it does. Qt gives each press to whatever is under the pointer by then. When the first
-// click has closed, hidden or opened a window, that is another window's control (the start
-// window's "Esci" under an exercise's "Esci"). So the presses of a burst (each within
-// kBurstInterval, or the desktop's double-click time where that is longer, of the one before)
-// count only in the window that took the burst's first press: elsewhere a press and its
-// release do nothing, wherever they land. In that window a press at the spot of the one
-// before (within the double-click distance) counts only on the control that took the first
-// press there: on a key each press still types a digit, and a press elsewhere is a press
-// of its own.
+// Whether a pointer moved by `moved` stayed within `distance` of where it was, across and down.
+static bool within(QPointF moved, qreal distance) {
+    return std::abs(moved.x()) <= distance && std::abs(moved.y()) <= distance;
+}
+
+// A child who sees nothing happen clicks again and again, often slowly, holding the button
+// down, and the hand drifts while it does. Qt gives each press to whatever is under the
+// pointer by then. When a click has closed, hidden or opened a window (on its release), that
+// is another window's control (the start window's "Esci" under an exercise's "Esci"). So:
+// - A burst is every press that comes within kBurstInterval (or the desktop's double-click
+//   time where that is longer) of the burst's last press or release: however long a press
+//   is held, what it opened or uncovered is safe from the next one.
+// - Its presses count only in the window that took its first (a list's popup is its list's
+//   window): elsewhere a press and its release do nothing, wherever they land. In that window
+//   a press at the spot of the one before (within the double-click distance) counts only on
+//   the control that took the first press there: on a key each press still types a digit,
+//   and a press elsewhere is a press of its own.
+// - Once a list's popup has taken a press, a press that lands where the popup was (or within
+//   kHandDrift of it), and not on it, does nothing: that is what the closing popup uncovered.
+// - A dropped press within kHandDrift of the burst's last keeps the burst going (a child
+//   hammering one place), one farther away does not (a child who has moved on to another
+//   control): that child's click counts once the burst is over.
 bool ViewHost::dropsMouse(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr) return false; // the window system's own window: not yet delivered
-    if (event->type() == QEvent::MouseButtonRelease) return std::exchange(dropping_, false);
-    const auto* press = static_cast<QMouseEvent*>(event);
-    const quint64 at = press->timestamp();
-    const QPointF where = press->globalPosition();
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const quint64 at = mouse->timestamp();
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (std::exchange(releaseInBurst_, false)) lastAt_ = at;
+        return std::exchange(dropping_, false);
+    }
+    const QPointF where = mouse->globalPosition();
     const QStyleHints* hints = QGuiApplication::styleHints();
     const quint64 interval = quint64(std::max(kBurstInterval, hints->mouseDoubleClickInterval()));
-    const QPointF moved = where - pressedWhere_;
-    const bool burst = pressedAt_ != 0 && at - pressedAt_ <= interval;
-    const bool sameSpot = burst && std::abs(moved.x()) <= hints->mouseDoubleClickDistance() &&
-                          std::abs(moved.y()) <= hints->mouseDoubleClickDistance();
-    pressedAt_ = at;
-    pressedWhere_ = where;
+    const QPointF moved = where - lastWhere_;
+    const bool burst = lastAt_ != 0 && at - lastAt_ <= interval;
+    const bool sameSpot = burst && within(moved, hints->mouseDoubleClickDistance());
     QWidget* window = formWindowOf(widget);
     if (window == nullptr) window = widget->window();
-    if (!burst) burstWindow_ = window;
+    const QWidget* popup = widget->window()->windowType() == Qt::Popup ? widget->window() : nullptr;
+    if (!burst) {
+        burstWindow_ = window;
+        popupArea_ = QRect();
+    }
     // (A press left to a parent comes again at once, at the same spot.)
-    if (!sameSpot) spotControl_ = widget;
+    const QWidget* spot = sameSpot ? spotControl_.data() : widget;
     // Once the first press's window is gone (closed), the rest go nowhere.
-    dropping_ = window != burstWindow_ || (widget != spotControl_ && !widget->isAncestorOf(spotControl_));
+    dropping_ = window != burstWindow_ || (popup == nullptr && popupArea_.contains(where.toPoint())) ||
+                (widget != spot && !widget->isAncestorOf(spot));
+    releaseInBurst_ = !dropping_ || within(moved, kHandDrift);
+    if (releaseInBurst_) {
+        lastAt_ = at;
+        lastWhere_ = where;
+        if (!sameSpot) spotControl_ = widget;
+        if (popup != nullptr && popup->frameGeometry().contains(where.toPoint()))
+            popupArea_ = popup->frameGeometry().adjusted(-kHandDrift, -kHandDrift, kHandDrift, kHandDrift);
+    }
     return dropping_;
 }
 

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
+#include <QRect>
 #include <map>
 
 class QWindow;
@@ -16,8 +17,8 @@ class FormWindow;
 // Puts the program's forms on screen: a window for each form shown, refreshed after
 // every handler. It also keeps the keyboard out of the windows that discard keys, keeps
 // every press of a burst of quick clicks in the window that took the first (and at one spot
-// on the control that took the first there), and tells a form when another window of the
-// program has become the active one.
+// on the control that took the first there, and off what a list's closing popup uncovers),
+// and tells a form when another window of the program has become the active one.
 class ViewHost : public QObject, public forms::FormObserver {
   public:
     explicit ViewHost(forms::FormRegistry& registry);
@@ -44,15 +45,21 @@ class ViewHost : public QObject, public forms::FormObserver {
     // How close in time presses must come to make one burst, at the least: a young child's
     // double click is often slower than the desktop's double-click time.
     static constexpr int kBurstInterval = 600;
-    // The window that took the first press of the last burst, the control that took the first
-    // press at the spot of the last press, and when and where that press came (a press that no
+    // How far a hand drifts while it clicks one place again and again, across and down.
+    static constexpr int kHandDrift = 24;
+    // Of the last burst: the window that took its first press, the control that took the first
+    // press at the spot of its last press, when its last press or release came, where its last
+    // press came, and around where a list's popup that took one of its presses lay (a press that no
     // widget takes is offered to its parents in turn, at the same time and place).
     QPointer<QWidget> burstWindow_;
     QPointer<QWidget> spotControl_;
-    quint64 pressedAt_ = 0;
-    QPointF pressedWhere_;
+    quint64 lastAt_ = 0;
+    QPointF lastWhere_;
+    QRect popupArea_;
     // The last press was dropped: so is the release that follows it.
     bool dropping_ = false;
+    // The last press kept the burst going: so does the release that follows it.
+    bool releaseInBurst_ = false;
 };
 
 } // namespace view
