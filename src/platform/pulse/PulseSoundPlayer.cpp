@@ -10,7 +10,8 @@ namespace {
 
 constexpr int kRate = 44100;
 constexpr std::uint32_t kBytesPerMs = kRate * 2 / 1000; // 16-bit mono
-// What the server holds ahead of the speaker, all told: a new sound is heard this much later.
+// What the server asks to hold ahead of the speaker. A new sound flushes what it holds, so it is
+// heard at once, and comes with at least this much, so that it plays without asking for more.
 constexpr std::uint32_t kLatencyMs = 100;
 // How much the server asks for at a time, and how much it waits for before it plays again after
 // running dry: small, so that a sound is never held back.
@@ -69,6 +70,10 @@ void PulseSoundPlayer::play(const Bytes& wav) {
     const Locked lock(loop_);
     feed_.start(std::move(samples));
     if (stream_ != nullptr && pa_stream_get_state(stream_) == PA_STREAM_READY) {
+        // What the server holds of the last sound goes, and the new one takes its place at once,
+        // with enough after it to play without waiting for more.
+        send(pa_stream_flush(stream_, nullptr, nullptr));
+        fill(stream_, kLatencyMs * kBytesPerMs);
         if (pa_stream_is_corked(stream_) > 0) send(pa_stream_cork(stream_, 0, nullptr, nullptr));
     } else if (broken() && retry_ == nullptr) {
         // The sound waits in the feed for a stream that plays it.
@@ -163,7 +168,14 @@ void PulseSoundPlayer::streamChanged(pa_stream* s, void* self) {
 }
 
 void PulseSoundPlayer::streamWants(pa_stream* s, std::size_t bytes, void* self) {
-    auto& player = *static_cast<PulseSoundPlayer*>(self);
+    static_cast<PulseSoundPlayer*>(self)->fill(s, bytes);
+}
+
+void PulseSoundPlayer::fill(pa_stream* s, std::size_t bytes) {
+    // All that is left of the sound, however little is asked for: the server then holds it whole,
+    // and a program or server short of processor time cannot run it dry halfway. Silence only as
+    // asked for, so that what has gone out of it tells how much of it was heard.
+    bytes = std::max(bytes, feed_.left() * 2);
     bool idle = false;
     while (bytes >= 2) {
         void* data = nullptr;
@@ -174,7 +186,7 @@ void PulseSoundPlayer::streamWants(pa_stream* s, std::size_t bytes, void* self) 
             pa_stream_cancel_write(s);
             break;
         }
-        idle = player.feed_.read(static_cast<char*>(data), n / 2) || idle;
+        idle = feed_.read(static_cast<char*>(data), n / 2) || idle;
         pa_stream_write(s, data, n, nullptr, 0, PA_SEEK_RELATIVE);
         bytes -= std::min(bytes, n);
     }
