@@ -69,8 +69,13 @@ void PulseSoundPlayer::play(const Bytes& wav) {
     auto samples = info ? monoSamples(wav, *info, kRate) : std::vector<std::int16_t>{};
     if (loop_ == nullptr) return;
     const Locked lock(loop_);
+    const bool ready = stream_ != nullptr && pa_stream_get_state(stream_) == PA_STREAM_READY;
+    // A stream that has run out, or is corked, starts again with some silence ahead, as when it kept
+    // that much queued: at the very head, the first 10 to 15 ms of a sound went missing from what
+    // the sink played on a busy machine (the sink has mixed ahead without the stream).
+    if (ready && feed_.idle()) samples.insert(samples.begin(), kRate * kLatencyMs / 1000, 0);
     feed_.start(std::move(samples));
-    if (stream_ != nullptr && pa_stream_get_state(stream_) == PA_STREAM_READY) {
+    if (ready) {
         // What the server holds of the last sound goes, and the new one takes its place at once,
         // with enough after it to play without waiting for more.
         send(pa_stream_flush(stream_, nullptr, nullptr));
