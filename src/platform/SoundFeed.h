@@ -22,7 +22,7 @@ class SoundFeed {
     bool read(char* out, std::size_t n);
     // Samples of the current sound not read yet.
     std::size_t left() const { return sound_.size() - next_; }
-    // The last sound is over, its end long gone by in silence.
+    // The last sound, and the silence after it, have been read whole.
     bool idle() const;
 
   private:

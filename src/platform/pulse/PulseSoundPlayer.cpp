@@ -17,7 +17,7 @@ constexpr std::uint32_t kLatencyMs = 100;
 // running dry: small, so that a sound is never held back.
 constexpr std::uint32_t kRequestMs = 20;
 // Silence after a sound, handed to the server with it; once the server has played it all, the
-// stream is corked. More than a new sound's first write, which leaves the stream playing.
+// stream is corked. More than a new sound's first write, so that the feed is never idle after it.
 constexpr std::size_t kIdleMs = 280;
 static_assert(kIdleMs > kLatencyMs);
 // Tries to reach the server come no closer than this.
@@ -71,8 +71,8 @@ void PulseSoundPlayer::play(const Bytes& wav) {
     const Locked lock(loop_);
     const bool ready = stream_ != nullptr && pa_stream_get_state(stream_) == PA_STREAM_READY;
     // A stream that has run out, or is corked, starts again with some silence ahead, as when it kept
-    // that much queued: at the very head, the first 10 to 15 ms of a sound went missing from what
-    // the sink played on a busy machine (the sink has mixed ahead without the stream).
+    // that much queued: a sound at its very head lost its first 10 to 15 ms in what a null sink's
+    // monitor recorded on a busy machine (the sink had mixed ahead without the stream).
     if (ready && feed_.idle()) samples.insert(samples.begin(), kRate * kLatencyMs / 1000, 0);
     feed_.start(std::move(samples));
     if (ready) {
