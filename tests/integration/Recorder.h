@@ -1,6 +1,7 @@
 #pragma once
 // What a null sink of PulseAudio plays, recorded from its monitor as unsigned 8-bit mono at
-// 8000 Hz and read in slices of 5 ms, and how alike it is to a sound file.
+// 8000 Hz and read in slices of 5 ms, how alike it is to a sound file, and whether a sound was
+// heard whole.
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -9,7 +10,9 @@
 #include <cmath>
 #include <complex>
 #include <gtest/gtest.h>
+#include <map>
 #include <numbers>
+#include <string>
 #include <vector>
 
 // What the recorder hears above: its dither, in steps of 8 bits.
@@ -76,6 +79,23 @@ inline double likeness(const Wave& a, const Wave& b, int ms) {
     return uu > 0 && vv > 0 ? uv / std::sqrt(uu * vv) : 0;
 }
 
+// Each sound file by this measure (from its first to its last slice of 5 ms above the dither),
+// as measured on the files: how long it is heard, and its longest pause.
+struct Measure {
+    int ms, pauseMs;
+};
+inline const std::map<int, Measure> kSoundFiles = {{101, {2510, 55}}, {102, {65, 0}},   {103, {535, 30}},
+                                                   {104, {445, 0}},   {105, {1015, 0}}, {106, {1060, 0}},
+                                                   {107, {10, 0}}};
+
+// A sound as the recording has it, counted in recorded slices, however late they come.
+struct Heard {
+    int ms = 0;                 // from its first to its last slice heard
+    int gapMs = 0, gapAtMs = 0; // its longest silence inside, and where that starts
+    int recordedMs = 0;         // recorded from its start when it was judged
+    bool ended = true;          // else the recording never fell silent, or never came
+};
+
 class Recorder {
   public:
     // `server` is empty for the one the environment names.
@@ -86,6 +106,8 @@ class Recorder {
         rec_.start("parec", args);
         // The recorder can take a few seconds to deliver its first samples.
         EXPECT_TRUE(rec_.waitForReadyRead(10000)) << "no parec, or no sound server (scripts/services.sh)";
+        clock_.start();
+        first_ = slices();
     }
     ~Recorder() { rec_.kill(), rec_.waitForFinished(3000); }
 
@@ -94,6 +116,8 @@ class Recorder {
         raw_ += rec_.readAllStandardOutput();
         return raw_.size() / 40;
     }
+    // How far the recording is behind the clock, since its first samples came.
+    qint64 lagMs() { return clock_.elapsed() - (slices() - first_) * 5; }
     // What was recorded from slice s on.
     Wave from(qsizetype s) const {
         return unsigned8(QByteArrayView(raw_).sliced(std::min(s * 40, raw_.size())), 8000);
@@ -105,17 +129,75 @@ class Recorder {
             peak = std::max(peak, std::abs(static_cast<unsigned char>(c) - 128));
         return peak > kDither;
     }
-    // The first slice from `from` on in which something is heard, waiting up to `ms` for it; -1
-    // if none.
+    // The first slice from `from` on in which something is heard, within `ms` of recording after
+    // it (a late recording is waited for, up to 10 s more); -1 if none.
     qsizetype onset(qsizetype from, int ms) {
+        const qsizetype until = from + ms / 5;
         QElapsedTimer t;
-        for (t.start(); t.elapsed() < ms; QTest::qWait(10))
+        for (t.start(); t.elapsed() < ms + 10000; QTest::qWait(10))
             for (; from < slices(); ++from)
-                if (heard(from)) return from;
+                if (heard(from))
+                    return from;
+                else if (from >= until)
+                    return -1;
         return -1;
+    }
+    // Listens to a sound that starts at slice `onset` to its end: once the recording reaches `ms`
+    // past its start, the first 80 ms of silence, longer than any pause inside a sound. A silence
+    // within `ms` is a gap, however long, and a late recording is waited for (up to 10 s more).
+    Heard listen(qsizetype onset, int ms) {
+        Heard h;
+        qsizetype last = onset - 1, s = onset;
+        QElapsedTimer t;
+        for (t.start(); s < onset + ms / 5 || s - last <= 16; QTest::qWait(10)) {
+            if (t.elapsed() > ms + 10000) {
+                h.ended = false;
+                break;
+            }
+            for (const qsizetype end = slices(); s < end; ++s) {
+                if (!heard(s)) continue;
+                if (last >= onset && (s - last - 1) * 5 > h.gapMs)
+                    h.gapMs = static_cast<int>(s - last - 1) * 5,
+                    h.gapAtMs = static_cast<int>(last + 1 - onset) * 5;
+                last = s;
+            }
+        }
+        h.ms = static_cast<int>(last - onset + 1) * 5;
+        h.recordedMs = static_cast<int>(s - onset) * 5;
+        return h;
+    }
+    // Listens to sound n to its end from slice `onset`, where it started; what was wrong with it, or
+    // "" if it was heard whole: as long as its file, with no pause its file does not have, and
+    // like it. The recording is judged on its own samples, and how late it came is said.
+    std::string judge(int n, qsizetype onset) {
+        const auto [ms, pauseMs] = kSoundFiles.at(n);
+        const Heard h = listen(onset, ms);
+        std::string wrong;
+        if (!h.ended && h.recordedMs < ms + 80)
+            wrong = "the recording came late, " + std::to_string(h.recordedMs) + " ms of it in " +
+                    std::to_string(ms + 10000) + " ms";
+        else if (!h.ended)
+            wrong = "the sink never fell silent";
+        else if (h.gapMs > pauseMs + 35)
+            wrong = "a gap of " + std::to_string(h.gapMs) + " ms, " + std::to_string(h.gapAtMs) + " ms in";
+        // A sound replaced early or played fast is short; one played slow, or followed by
+        // another, is long.
+        else if (h.ms < ms - 90)
+            wrong = "cut short";
+        else if (h.ms > ms + 90)
+            wrong = "too long";
+        // The right sound scores 0.99 or more; in the wrong byte order at most 0.83, 9% fast at
+        // most 0.92, its 8-bit samples taken for signed at most 0.95.
+        else if (const double like = likeness(from(onset), soundFile(n), std::max(ms, 64)); like <= 0.97)
+            wrong = "unlike its file, likeness " + std::to_string(like);
+        if (wrong.empty()) return wrong;
+        return "sound " + std::to_string(n) + ": " + wrong + "; heard " + std::to_string(h.ms) + " ms of " +
+               std::to_string(ms) + ", the recording " + std::to_string(lagMs()) + " ms behind the clock";
     }
 
   private:
     QProcess rec_;
     QByteArray raw_;
+    QElapsedTimer clock_;
+    qsizetype first_ = 0;
 };

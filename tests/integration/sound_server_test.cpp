@@ -1,6 +1,6 @@
 // The program's sound player against a PulseAudio server of this test's own, in a runtime folder of
 // its own, that dies while sounds play and starts again some seconds later, or kills the player's
-// stream; and the player's first second.
+// stream; the player's first second; and every sound on a machine whose every core is busy.
 #include "Recorder.h"
 #include "platform/qt/DeferredSoundPlayer.h"
 #include "platform/qt/QtResources.h"
@@ -8,6 +8,10 @@
 
 #include <QTemporaryDir>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <sched.h>
+#include <thread>
 
 namespace {
 
@@ -125,6 +129,69 @@ TEST(Sound, IsOpenedAtStartSoAnEarlySoundIsHeardAtOnce) {
             << "ms, heard late; the player was made " << made.elapsed() << " ms ago";
         QTest::qWait(200); // to its end
     }
+}
+
+// Busy loops, twice as many as the cores this process may run on, from when it is made until it
+// goes, and a minute at most, should the test hang: threads of this process, they also end with it,
+// however it ends.
+class BusyCores {
+  public:
+    BusyCores() {
+        cpu_set_t cores;
+        const int n = sched_getaffinity(0, sizeof cores, &cores) == 0 ? CPU_COUNT(&cores) : 1;
+        const auto until = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+        for (int i = 0; i < 2 * n; ++i)
+            loops_.emplace_back([this, until] {
+                while (!stop_.load(std::memory_order_relaxed) && std::chrono::steady_clock::now() < until) {
+                }
+            });
+    }
+    ~BusyCores() {
+        stop_ = true;
+        for (std::thread& loop : loops_)
+            loop.join();
+    }
+    BusyCores(const BusyCores&) = delete;
+    BusyCores& operator=(const BusyCores&) = delete;
+
+  private:
+    std::atomic<bool> stop_ = false;
+    std::vector<std::thread> loops_;
+};
+
+// On the run's own server, which runs at no higher priority than the busy loops: each sound is
+// heard whole, its length and pauses those of its file; and a sound asked for while another plays
+// cuts it at once and is heard to its end.
+TEST(Sound, IsHeardWholeWhileEveryCoreIsBusy) {
+    ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "no PULSE_SERVER (scripts/test.sh sets it)";
+    const platform::QtResources resources;
+    Recorder heard;
+    platform::DeferredSoundPlayer player;
+    player.open();
+    const BusyCores busy;
+    for (int n = 101; n <= 107; ++n) {
+        const qsizetype asked = heard.slices();
+        player.play(resources.sound(n));
+        const qsizetype onset = heard.onset(asked, 3000);
+        ASSERT_GE(onset, 0) << "sound " << n << " was not heard";
+        EXPECT_EQ(heard.judge(n, onset), "");
+    }
+    // 105 half a second into 101: heard to the end of 105, which starts where 101 is cut.
+    const qsizetype asked = heard.slices();
+    player.play(resources.sound(101));
+    const qsizetype onset = heard.onset(asked, 3000);
+    ASSERT_GE(onset, 0) << "sound 101 was not heard";
+    while (heard.slices() < onset + 100)
+        QTest::qWait(10);
+    const qsizetype cut = heard.slices();
+    player.play(resources.sound(105));
+    // The recording is judged from the slice it had reached when 105 was asked for, which is that
+    // much behind the clock.
+    const int expected = static_cast<int>(cut - onset) * 5 + kSoundFiles.at(105).ms;
+    const Heard both = heard.listen(onset, expected);
+    EXPECT_TRUE(both.ms >= expected - 90 && both.ms <= expected + 500 && both.gapMs <= 90)
+        << both.ms << " ms heard, " << expected << " expected; a gap of " << both.gapMs << " ms "
+        << both.gapAtMs << " ms in";
 }
 
 } // namespace
