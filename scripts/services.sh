@@ -13,8 +13,8 @@
 #                        Ctrl-C or SIGTERM) stops what was started, by process id, and removes
 #                        the folder. If a server does not answer, it says which, stops what it
 #                        started, leaves the shell's environment as it was and fails.
-#   services_run cmd...  runs a command in a session of its own, ends what it leaves running
-#                        there (or, interrupted, what leaving the shell stops with the servers;
+#   services_run cmd...  runs a command in a process group of its own, ends what it leaves
+#                        running there (or, interrupted, what leaving the shell stops with the servers;
 #                        at a prompt, Ctrl-C ends the command only), and gives its exit status.
 #
 # Nothing here reads or changes the desktop's sound server, the machine's or the user's print
