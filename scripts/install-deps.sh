@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building and running the program needs; with --tests, also
 # what its tests need: GoogleTest, and the servers and tools of the integration tests.
-# Runs apt-get update only when something is missing.
+# Runs apt-get update only when something is missing, and needs root (or sudo) only then.
 set -euo pipefail
 
 packages=(
@@ -30,7 +30,13 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "scripts/install-deps.sh: missing ${missing[*]}: install them as root, or with sudo" >&2
+      exit 1
+    fi
+    sudo_cmd=(sudo)
+  fi
   "${sudo_cmd[@]}" apt-get update -qq
   "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
