@@ -64,7 +64,7 @@ TEST(Sound, IsHeardAgainAfterTheServerRestarts) {
     server.start();
     // Where this process plays (ctest runs each test in a process of its own).
     qputenv("PULSE_SERVER", server.address().toLocal8Bit());
-    platform::DeferredSoundPlayer player;
+    platform::DeferredSoundPlayer player(BRIVATENZO_SOUND_MODULE);
     QTimer clicks;
     QObject::connect(&clicks, &QTimer::timeout,
                      [&, click = platform::QtResources().sound(102)] { player.play(click); });
@@ -108,7 +108,7 @@ TEST(Sound, IsOpenedAtStartSoAnEarlySoundIsHeardAtOnce) {
     Recorder heard(OwnServer::sink(), server.address());
     for (const bool streamFirst : {false, true}) {
         SCOPED_TRACE(streamFirst);
-        platform::DeferredSoundPlayer player;
+        platform::DeferredSoundPlayer player(BRIVATENZO_SOUND_MODULE);
         QElapsedTimer made;
         made.start();
         player.open();
