@@ -30,7 +30,7 @@ QWidget* part(QWidget* window, const char* name) {
 int main(int argc, char* argv[]) {
     bench::WatchedApplication app(argc, argv);
     const std::string mode = argc > 1 ? argv[1] : "";
-    Brivatenzo program;
+    Brivatenzo program(BENCH_SOUND_MODULE);
     program.start();
     if (!app.runUntil([&] { return app.paintedWhole(topLevel("frmStart")); }, 10000)) return 1;
     if (mode.empty()) {

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QWidget>
 #include <functional>
+#include <utility>
 
 static void initResources() {
     Q_INIT_RESOURCE(resources);
@@ -43,7 +44,7 @@ class AfterFirstPaint : public QObject {
 
 } // namespace
 
-Brivatenzo::Brivatenzo() {
+Brivatenzo::Brivatenzo(QString soundModule) : sound_(std::move(soundModule)) {
     // The pictures and sounds live in this static library: pull them in.
     initResources();
     QApplication::setQuitOnLastWindowClosed(false); // only "Esci" ends the program

@@ -13,7 +13,9 @@
 // Needs a QApplication.
 class Brivatenzo {
   public:
-    Brivatenzo();
+    // The sound module at that path; by default the one beside the program (a test or a
+    // benchmark is an executable of its own, elsewhere).
+    explicit Brivatenzo(QString soundModule = {});
     ~Brivatenzo();
     // Shows the start window; the sound player is loaded once it has painted.
     void start();

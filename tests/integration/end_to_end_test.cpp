@@ -217,7 +217,7 @@ class Child {
 
 TEST(EndToEnd, EveryExerciseFromTheStartWindowThenTheAboutBoxAndEsciEndsTheProgram) {
     ASSERT_NO_FATAL_FAILURE(expectRunServers({"PULSE_SERVER", "CUPS_SERVER", "BRIVATENZO_PAGES"}));
-    Brivatenzo program;
+    Brivatenzo program(BRIVATENZO_SOUND_MODULE);
     Child child(program);
     // "Esci" ends the event loop; were it not to, this ends it with another code.
     QTimer stuck;

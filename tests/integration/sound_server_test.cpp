@@ -68,7 +68,7 @@ TEST(Sound, IsHeardAgainAfterTheServerRestarts) {
     server.start();
     // Where this process plays (ctest runs each test in a process of its own).
     qputenv("PULSE_SERVER", server.address().toLocal8Bit());
-    platform::DeferredSoundPlayer player;
+    platform::DeferredSoundPlayer player(BRIVATENZO_SOUND_MODULE);
     QTimer clicks;
     QObject::connect(&clicks, &QTimer::timeout,
                      [&, click = platform::QtResources().sound(102)] { player.play(click); });
@@ -112,7 +112,7 @@ TEST(Sound, IsOpenedAtStartSoAnEarlySoundIsHeardAtOnce) {
     Recorder heard(OwnServer::sink(), server.address());
     for (const bool streamFirst : {false, true}) {
         SCOPED_TRACE(streamFirst);
-        platform::DeferredSoundPlayer player;
+        platform::DeferredSoundPlayer player(BRIVATENZO_SOUND_MODULE);
         QElapsedTimer made;
         made.start();
         player.open();
@@ -166,7 +166,7 @@ TEST(Sound, IsHeardWholeWhileEveryCoreIsBusy) {
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "no PULSE_SERVER (scripts/test.sh sets it)";
     const platform::QtResources resources;
     Recorder heard;
-    platform::DeferredSoundPlayer player;
+    platform::DeferredSoundPlayer player(BRIVATENZO_SOUND_MODULE);
     player.open();
     const BusyCores busy;
     for (int n = 101; n <= 107; ++n) {

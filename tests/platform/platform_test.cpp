@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <optional>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -88,7 +91,7 @@ TEST(SoundFeed, GivesTheSoundThenSilenceAndSaysOnceWhenItFallsIdle) {
 }
 
 // The real generator reaches both ends of every operand's range, and nothing beyond.
-TEST(ClockRandom, DrawsReachBothBounds) {
+TEST(ClockRandom, DrawsReachBothBoundsAndDifferFromOneMadeLater) {
     platform::ClockRandom caso;
     for (const auto& [lo, hi] : {std::pair{1, 9}, {10, 99}, {100, 999}, {1000, 9999}}) {
         int min = hi, max = lo;
@@ -99,6 +102,18 @@ TEST(ClockRandom, DrawsReachBothBounds) {
         }
         EXPECT_EQ(std::pair(min, max), std::pair(lo, hi));
     }
+    // Seeded from the clock: a generator made a few milliseconds later, as by the next start of the
+    // program, draws other operands (ten four-digit ones alike by chance once in 9000^10).
+    const auto operands = [](platform::ClockRandom& r) {
+        std::vector<int> drawn(10);
+        for (int& v : drawn)
+            v = r.between(1000, 9999);
+        return drawn;
+    };
+    platform::ClockRandom now;
+    std::this_thread::sleep_for(std::chrono::milliseconds(3));
+    platform::ClockRandom later;
+    EXPECT_NE(operands(now), operands(later));
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace testing_support {
@@ -87,10 +88,11 @@ struct OnScreen : ::testing::Test, QObject {
     }
     // One step as the child takes it: "name" clicks a control's widget ("name/r", "name/m" with
     // the right or the middle button), "name=k" opens a list and chooses item k, digits press keypad
-    // keys, "~name" moves the mouse over a widget, "!name" types keys and pastes there, "tick" is a
-    // tick of the window's timer, "|" forgets what was painted so far.
+    // keys, "~name" moves the mouse over a widget, "!name" types keys and pastes there, "^name" turns
+    // the wheel a notch towards the next item over it, "tick" is a tick of the window's timer, "|"
+    // forgets what was painted so far.
     void step(forms::Form& f, const std::string& t) {
-        const std::size_t from = t[0] == '~' || t[0] == '!';
+        const std::size_t from = t[0] == '~' || t[0] == '!' || t[0] == '^';
         const std::string name = t.substr(from, std::min(t.find('='), t.find('/')) - from);
         QWidget* w = t[0] >= '0' && t[0] <= '9' ? nullptr : widget(f, name);
         if (t == "|") {
@@ -102,6 +104,11 @@ struct OnScreen : ::testing::Test, QObject {
             QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
         } else if (t[0] == '~') {
             QTest::mouseMove(w, QPoint(8, 10));
+        } else if (t[0] == '^') {
+            const QPointF at(8, 10);
+            QWheelEvent notch(at, w->mapToGlobal(at), {}, QPoint(0, -QWheelEvent::DefaultDeltasPerStep),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(w, &notch);
         } else if (auto* list = qobject_cast<QComboBox*>(w); list != nullptr) {
             list->showPopup();
             list->hidePopup();

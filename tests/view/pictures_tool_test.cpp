@@ -13,15 +13,20 @@ namespace {
 TEST(PicturesTool, DrawsOnlyWithThePicturesOwnFont) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    // This machine's fonts but for the files that glob names, as where they are not installed.
-    const auto without = [&dir](const QString& glob) {
-        QFile conf(dir.filePath(QString(glob).remove(u'*') + ".conf"));
+    // This machine's fonts but for the files that glob names, as where they are not installed; and
+    // where a family is given, that family first for "Comic Sans MS" in their place.
+    const auto without = [&dir](const QString& glob, const QString& fallback = {}) {
+        QFile conf(dir.filePath(QString(glob).remove(u'*') + fallback + ".conf"));
         EXPECT_TRUE(conf.open(QIODevice::WriteOnly));
         conf.write(QStringLiteral("<?xml version=\"1.0\"?><fontconfig>"
                                   "<include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>"
-                                  "<selectfont><rejectfont><glob>%1</glob></rejectfont></selectfont>"
+                                  "<selectfont><rejectfont><glob>%1</glob></rejectfont></selectfont>%2"
                                   "</fontconfig>")
-                       .arg(glob)
+                       .arg(glob, fallback.isEmpty()
+                                      ? QString()
+                                      : "<alias binding=\"strong\"><family>Comic Sans MS</family>"
+                                        "<prefer><family>" +
+                                            fallback + "</family></prefer></alias>")
                        .toUtf8());
         return conf.fileName();
     };
@@ -30,8 +35,9 @@ TEST(PicturesTool, DrawsOnlyWithThePicturesOwnFont) {
         bool drawn;
     } rows[] = {
         {{}, true},
-        {without("*ComicNeue*"), false},      // no Comic Neue: a calligraphic italic instead
-        {without("*ComicNeue-Bold*"), false}, // no bold face: a bold made up from the regular
+        {without("*ComicNeue*"), false},                    // no Comic Neue: a calligraphic italic instead
+        {without("*ComicNeue-Bold*"), false},               // no bold face: a bold made up from the regular
+        {without("*ComicNeue*", "Liberation Sans"), false}, // a true bold face of another family
     };
     for (const auto& [fontconfig, drawn] : rows) {
         SCOPED_TRACE(fontconfig.toStdString());

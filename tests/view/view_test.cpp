@@ -11,6 +11,7 @@
 #include "view/ControlWidgets.h"
 #include "view/FormImage.h"
 #include "view/FormWindow.h"
+#include "view/Pictures.h"
 #include "view/QtPrinter.h"
 #include "view/Units.h"
 #include "view/ViewHost.h"
@@ -35,12 +36,14 @@ using testing_support::clickAlone, testing_support::ink, testing_support::OnScre
 // left unpainted after an option, a list, the solution, the end of an operation. The steps after
 // "|" repaint the places of what they changed (a pressed key shows its press) and nothing else: a
 // blink tick only the hand; a mouse move that leaves the focus where it was, keys, a right or
-// middle click on an entry box or a board cell, nothing. Ticks come only from the steps.
+// middle click on an entry box or a board cell, a wheel notch over a closed list, nothing. Ticks
+// come only from the steps.
 TEST_F(OnScreen, EachStepRepaintsWhatItChangedAndLeavesTheScreenAsAFreshWindowDrawsIt) {
     // window, chi, steps, what those after "|" repaint (unchecked if null), lblFatte after (or "")
     const std::tuple<const char*, int, const char*, const char*, const char*> cases[] = {
         {"frmAdd2", DaTe, "| 7 txtFattori(1)/r txtFattori(1)/m", "Cmd_7 txtFattori(0) mano(0)", ""},
         {"frmAdd2", DaTe, "| CmbNSA=0", "mano(1) *", ""},               // its DropDown handler first
+        {"frmAdd2", DalComputer, "CmbNPA=1 | ^CmbNPA ^CmbNSA", "", ""}, // the digit counts stay
         {"frmAdd2", DaTe, "| backspace CmdRisolvi/r", "backspace", ""}, // changes nothing
         {"frmProva", DaTe, "| !txtFattori(0) !CmbNPA !Cmd_5 !CmdVai", "", ""},
         {"frmStart", InEsecuzione, "~cmdTe | ~cmdTe", "", ""},
@@ -375,9 +378,10 @@ TEST_F(OnScreen, TheControlsShowTheirTextsMarksAndCaptionsWhereAndAsTheyShould) 
     }
 }
 
-// In every window, every button, check box and list shows the hand pointer; a button darkens while
-// pressed (its mean lightness), and released away from it does nothing.
-TEST_F(OnScreen, EveryButtonCheckBoxAndListShowsTheHandAndAPressedButtonDarkens) {
+// Every window shows its own icon (title bar, task bar) at 32 x 32; in every window, every button,
+// check box and list shows the hand pointer; a button darkens while pressed (its mean lightness), and
+// released away from it does nothing.
+TEST_F(OnScreen, EveryWindowShowsItsIconEveryButtonCheckBoxAndListTheHandAndAPressedButtonDarkens) {
     const std::pair<const char*, const char*> windows[] = {
         {"frmStart", "cmdInfo"}, {"frmInfo", "cmdOK"},         {"frmAdd2", "CmdEnd"},
         {"frmAdd3", "CmdEnd"},   {"frmSott1", "CmdEnd"},       {"frmMolt1", "CmdEnd"},
@@ -388,6 +392,11 @@ TEST_F(OnScreen, EveryButtonCheckBoxAndListShowsTheHandAndAPressedButtonDarkens)
     using enum forms::ControlKind;
     for (const auto& [window, button] : windows) {
         forms::Form& f = open(window, DaTe);
+        const QIcon icon = widget(f, window)->windowIcon();
+        EXPECT_TRUE(!icon.isNull() &&
+                    icon.pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32) ==
+                        view::pictures::image(f.icon, QSize(32, 32)).convertToFormat(QImage::Format_ARGB32))
+            << window << " " << f.icon;
         std::string arrows; // those without the hand
         for (const forms::Control* c : f.controls())
             if ((c->kind() == Button || c->kind() == CheckBox || c->kind() == ComboBox) &&

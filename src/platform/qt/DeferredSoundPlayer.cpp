@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLibrary>
 #include <QtDebug>
 
@@ -12,23 +11,23 @@ namespace platform {
 
 namespace {
 
-// Beside the program, or where the build put it.
-QString modulePath() {
-    const QString beside = QDir(QCoreApplication::applicationDirPath())
-                               .filePath(QFileInfo(QStringLiteral(BRIVATENZO_SOUND_MODULE)).fileName());
-    return QFileInfo::exists(beside) ? beside : QStringLiteral(BRIVATENZO_SOUND_MODULE);
+// Only beside the program, where it is built with it: a module elsewhere, such as in a build
+// folder, may be of another version than this copy of the program.
+QString besideTheProgram() {
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral(BRIVATENZO_SOUND_MODULE_NAME));
 }
 
 } // namespace
 
-DeferredSoundPlayer::DeferredSoundPlayer() = default;
+DeferredSoundPlayer::DeferredSoundPlayer(QString module) : module_(std::move(module)) {}
 DeferredSoundPlayer::~DeferredSoundPlayer() = default;
 
 void DeferredSoundPlayer::open() {
     if (opened_) return;
     opened_ = true;
     // The module stays loaded until the program ends: the player's code runs until then.
-    QLibrary module(modulePath());
+    QLibrary module(module_.isEmpty() ? besideTheProgram() : module_);
     auto make = reinterpret_cast<SoundModuleEntry>(module.resolve(kSoundModuleEntry));
     if (make == nullptr) {
         qWarning("Le 4 brivatenzo: suoni non disponibili (%s)", qPrintable(module.errorString()));

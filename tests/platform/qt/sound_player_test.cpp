@@ -95,7 +95,7 @@ TEST(SoundPlayer, TriesAFailingServerOnlyForSoundsAtMostOnceASecondWaitsForNothi
         FakeServer server(folder.filePath("native"), c.server);
         qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(folder.filePath("native")));
         ErrorOutput errors;
-        std::optional<platform::DeferredSoundPlayer> player(std::in_place);
+        std::optional<platform::DeferredSoundPlayer> player(std::in_place, BRIVATENZO_SOUND_MODULE);
         player->open();
         QTest::qWait(200);
         EXPECT_EQ(server.connections, c.made);
