@@ -20,9 +20,7 @@ class SoundFeed {
     // machine's byte order, whatever the buffer's alignment. True for the read that completes
     // the silence after which the stream is idle (once a sound).
     bool read(char* out, std::size_t n);
-    // Samples of the current sound not read yet.
-    std::size_t left() const { return sound_.size() - next_; }
-    // The last sound, and the silence after it, have been read whole.
+    // The last sound is over, its end long gone by in silence.
     bool idle() const;
 
   private:

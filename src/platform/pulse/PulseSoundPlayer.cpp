@@ -10,16 +10,14 @@ namespace {
 
 constexpr int kRate = 44100;
 constexpr std::uint32_t kBytesPerMs = kRate * 2 / 1000; // 16-bit mono
-// What the server asks to hold ahead of the speaker. A new sound flushes what it holds, so it is
-// heard at once, and comes with at least this much, so that it plays without asking for more.
+// What the server holds ahead of the speaker, all told: a new sound is heard this much later.
 constexpr std::uint32_t kLatencyMs = 100;
 // How much the server asks for at a time, and how much it waits for before it plays again after
 // running dry: small, so that a sound is never held back.
 constexpr std::uint32_t kRequestMs = 20;
-// Silence after a sound, handed to the server with it; once the server has played it all, the
-// stream is corked. More than a new sound's first write, so that the feed is never idle after it.
+// Silence after a sound before the stream is corked: longer than the latency, so that the
+// sound's end has been heard and only silence waits in the server.
 constexpr std::size_t kIdleMs = 280;
-static_assert(kIdleMs > kLatencyMs);
 // Tries to reach the server come no closer than this.
 constexpr pa_usec_t kRetryUs = PA_USEC_PER_SEC;
 
@@ -69,17 +67,8 @@ void PulseSoundPlayer::play(const Bytes& wav) {
     auto samples = info ? monoSamples(wav, *info, kRate) : std::vector<std::int16_t>{};
     if (loop_ == nullptr) return;
     const Locked lock(loop_);
-    const bool ready = stream_ != nullptr && pa_stream_get_state(stream_) == PA_STREAM_READY;
-    // A stream that has run out, or is corked, starts again with some silence ahead, as when it kept
-    // that much queued: a sound at its very head lost its first 10 to 15 ms in what a null sink's
-    // monitor recorded on a busy machine (the sink had mixed ahead without the stream).
-    if (ready && feed_.idle()) samples.insert(samples.begin(), kRate * kLatencyMs / 1000, 0);
     feed_.start(std::move(samples));
-    if (ready) {
-        // What the server holds of the last sound goes, and the new one takes its place at once,
-        // with enough after it to play without waiting for more.
-        send(pa_stream_flush(stream_, nullptr, nullptr));
-        fill(stream_, kLatencyMs * kBytesPerMs);
+    if (stream_ != nullptr && pa_stream_get_state(stream_) == PA_STREAM_READY) {
         if (pa_stream_is_corked(stream_) > 0) send(pa_stream_cork(stream_, 0, nullptr, nullptr));
     } else if (broken() && retry_ == nullptr) {
         // The sound waits in the feed for a stream that plays it.
@@ -121,7 +110,6 @@ void PulseSoundPlayer::openStream() {
     if (stream_ == nullptr) return;
     pa_stream_set_state_callback(stream_, streamChanged, this);
     pa_stream_set_write_callback(stream_, streamWants, this);
-    pa_stream_set_underflow_callback(stream_, streamRanOut, this);
     pa_buffer_attr buffer;
     buffer.maxlength = static_cast<std::uint32_t>(-1);
     buffer.tlength = kLatencyMs * kBytesPerMs;
@@ -137,7 +125,6 @@ void PulseSoundPlayer::dropStream() {
     if (stream_ == nullptr) return;
     pa_stream_set_state_callback(stream_, nullptr, nullptr);
     pa_stream_set_write_callback(stream_, nullptr, nullptr);
-    pa_stream_set_underflow_callback(stream_, nullptr, nullptr);
     // libpulse holds the stream for as long as its own calls need it.
     pa_stream_unref(stream_);
     stream_ = nullptr;
@@ -176,17 +163,9 @@ void PulseSoundPlayer::streamChanged(pa_stream* s, void* self) {
 }
 
 void PulseSoundPlayer::streamWants(pa_stream* s, std::size_t bytes, void* self) {
-    static_cast<PulseSoundPlayer*>(self)->fill(s, bytes);
-}
-
-void PulseSoundPlayer::fill(pa_stream* s, std::size_t bytes) {
-    // Once the silence after the sound is out, nothing more: the server plays what it has and runs
-    // out, and only then is the stream corked.
-    if (feed_.idle()) return;
-    // All that is left of the sound, however little is asked for: the server then holds it whole,
-    // and a program or server short of processor time cannot run it dry halfway.
-    bytes = std::max(bytes, feed_.left() * 2);
-    while (bytes >= 2 && !feed_.idle()) {
+    auto& player = *static_cast<PulseSoundPlayer*>(self);
+    bool idle = false;
+    while (bytes >= 2) {
         void* data = nullptr;
         std::size_t n = bytes;
         if (pa_stream_begin_write(s, &data, &n) < 0 || data == nullptr) return;
@@ -195,16 +174,13 @@ void PulseSoundPlayer::fill(pa_stream* s, std::size_t bytes) {
             pa_stream_cancel_write(s);
             break;
         }
-        feed_.read(static_cast<char*>(data), n / 2);
+        idle = player.feed_.read(static_cast<char*>(data), n / 2) || idle;
         pa_stream_write(s, data, n, nullptr, 0, PA_SEEK_RELATIVE);
         bytes -= std::min(bytes, n);
     }
-}
-
-void PulseSoundPlayer::streamRanOut(pa_stream* s, void* self) {
-    // Everything written, the silence after the last sound too, has been played; unless a new sound
-    // has started since (a flush can also leave the server empty for a moment).
-    if (static_cast<PulseSoundPlayer*>(self)->feed_.idle()) send(pa_stream_cork(s, 1, nullptr, nullptr));
+    // The silence after the sound is complete; a new sound would have started the feed again
+    // under the same lock.
+    if (idle) send(pa_stream_cork(s, 1, nullptr, nullptr));
 }
 
 void PulseSoundPlayer::retryDue(pa_mainloop_api* api, pa_time_event* e, const struct timeval*, void* self) {

@@ -10,12 +10,9 @@ namespace platform {
 // Plays every sound through one PulseAudio stream, served by libpulse's own thread. The
 // stream is opened silent when the player is made, so that the first sound is not clipped
 // while the output wakes up, and pulls from a feed that gives the current sound, then
-// silence. The server is given each sound whole as soon as it asks for any of it (the sounds
-// are short), so that a busy machine cannot leave a gap in it; a new sound replaces what the
-// feed gives, flushes what the server holds and goes in its place at once, and uncorks the
-// stream. A sound is followed by some silence, and nothing more: once the server has played it
-// all and run out, the stream is corked, and an idle program wakes nobody: no timer, no timing
-// updates.
+// silence; a new sound replaces what the feed gives and uncorks the stream, and the server
+// holds about 100 ms ahead of the speaker. Once the end of a sound has gone by in silence
+// the stream is corked, and an idle program wakes nobody: no timer, no timing updates.
 // When the server goes, the failed stream and connection are released on libpulse's thread
 // and nothing is heard; a sound asked for then connects again, at once if the last try is
 // a second old, else from a timer a second after it. So a sound is heard again about a
@@ -43,9 +40,6 @@ class PulseSoundPlayer : public SoundPlayer {
     static void contextChanged(pa_context* c, void* self);
     static void streamChanged(pa_stream* s, void* self);
     static void streamWants(pa_stream* s, std::size_t bytes, void* self);
-    // Writes at least `bytes` from the feed, and the rest of its sound, until it is idle.
-    void fill(pa_stream* s, std::size_t bytes);
-    static void streamRanOut(pa_stream* s, void* self);
     static void retryDue(pa_mainloop_api* api, pa_time_event* e, const struct timeval* tv, void* self);
 
     SoundFeed feed_; // under libpulse's lock too
